@@ -1,0 +1,8 @@
+#include "app.h"
+
+App::App(forms::Platform& platform)
+    : runtime(platform), Computer(*this), gamer(*this), Start(*this), Scores(*this) {}
+
+void App::start() {
+    runtime.dispatch([this] { gamer.show(); }, "start-up");
+}

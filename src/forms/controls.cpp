@@ -1,0 +1,132 @@
+#include "forms/controls.h"
+
+#include "forms/form.h"
+#include "forms/runtime.h"
+
+namespace forms {
+
+Control::Control(Form& form, std::string name, ControlKind kind)
+    : form_(form), name_(std::move(name)), kind_(kind) {
+    form_.addControl(this);
+}
+
+void Control::design(Design values) {
+    design_ = std::move(values);
+    live_ = design_;
+}
+
+Design& Control::live() {
+    form_.touch();
+    return live_;
+}
+
+Runtime& Control::runtime() const { return form_.runtime(); }
+
+void Control::changed(Property what) {
+    if (form_.isLoaded()) runtime().platform().controlChanged(*this, what);
+}
+
+void Control::resetToDesign() { live_ = design_; }
+
+bool Control::enabled() { return live().enabled; }
+void Control::setEnabled(bool on) { assign(&Design::enabled, on, Property::Enabled); }
+bool Control::visible() { return live().visible; }
+void Control::setVisible(bool on) { assign(&Design::visible, on, Property::Visible); }
+
+// ---- OptionButton -----------------------------------------------------------------------
+
+void OptionButton::setValue(bool selected) {
+    if (!selected) {
+        assign(&Design::value, 0, Property::Value);
+        return;
+    }
+    const bool wasSelected = value();
+    for (Control* other : form().controls()) {
+        if (other != this && other->kind() == ControlKind::OptionButton &&
+            other->peek().container == peek().container) {
+            static_cast<OptionButton*>(other)->assign(&Design::value, 0, Property::Value);
+        }
+    }
+    assign(&Design::value, 1, Property::Value);
+    // Selecting an option raises its Click, also from code; selecting it again does not.
+    if (!wasSelected && Click) Click();
+}
+
+// ---- CheckBox ---------------------------------------------------------------------------
+
+void CheckBox::setValue(int v) {
+    if (assign(&Design::value, v, Property::Value) && Click) Click();
+}
+
+// ---- TextBox ----------------------------------------------------------------------------
+
+void TextBox::setText(const std::string& text) {
+    selStart_ = 0;
+    if (assign(&Design::caption, text, Property::Text) && Change) Change();
+}
+
+void TextBox::userEdited(const std::string& text, int caret) {
+    selStart_ = caret;
+    if (assign(&Design::caption, text, Property::Text) && Change) {
+        runtime().raise(Change, name() + "_Change");
+    }
+}
+
+void TextBox::resetToDesign() {
+    Control::resetToDesign();
+    selStart_ = 0;
+}
+
+// ---- Menu -------------------------------------------------------------------------------
+
+Menu* Menu::parentMenu() const {
+    Control* parent = peek().container;
+    return parent && parent->kind() == ControlKind::Menu ? static_cast<Menu*>(parent) : nullptr;
+}
+
+bool Menu::reachable() const {
+    for (const Menu* m = this; m; m = m->parentMenu()) {
+        if (!m->peek().enabled || !m->peek().visible) return false;
+    }
+    return true;
+}
+
+// ---- Timer ------------------------------------------------------------------------------
+
+Timer::~Timer() { runtime().timers().cancel(*this); }
+
+void Timer::setInterval(int ms) {
+    if (!assign(&Design::interval, ms, Property::Value)) return;
+    // A new interval starts counting afresh.
+    if (peek().enabled) runtime().armTimer(*this);
+}
+
+void Timer::setEnabled(bool on) {
+    if (!assign(&Design::enabled, on, Property::Enabled)) return;
+    if (on) {
+        runtime().armTimer(*this);
+    } else {
+        runtime().disarmTimer(*this);
+    }
+}
+
+void Timer::resetToDesign() {
+    Control::resetToDesign();
+    runtime().disarmTimer(*this);
+    if (peek().enabled) runtime().armTimer(*this);
+}
+
+void Timer::discard() { runtime().disarmTimer(*this); }
+
+// ---- CommonDialog -----------------------------------------------------------------------
+
+void CommonDialog::ShowOpen() { showDialog(false); }
+void CommonDialog::ShowSave() { showDialog(true); }
+
+void CommonDialog::showDialog(bool save) {
+    FileDialogRequest request{save, filter(), fileName()};
+    auto chosen = runtime().fileDialog(request);
+    live().caption = chosen.value_or("");
+}
+
+}  // namespace forms

@@ -1,0 +1,39 @@
+#pragma once
+// Pictures: a loaded picture is one shared object with a handle. Assigning a picture from one
+// control to another shares the object, and pictures compare by handle, never by content.
+#include <QImage>
+#include <cstdint>
+#include <filesystem>
+#include <memory>
+
+namespace forms {
+
+class Picture {
+public:
+    Picture() = default;  // no picture
+
+    // Wraps an image drawn by the program; each call makes a new picture with its own handle.
+    static Picture fromImage(QImage image);
+
+    // Loads a BMP or GIF file. A missing file is FileNotFound; a file that holds no readable
+    // picture, or one too large to be a sane picture, is InvalidPicture.
+    static Picture load(const std::filesystem::path& file);
+
+    bool isNone() const { return !data_; }
+    std::uint32_t handle() const;
+    const QImage& image() const;
+    int widthPixels() const { return image().width(); }
+    int heightPixels() const { return image().height(); }
+
+    friend bool operator==(const Picture& a, const Picture& b) { return a.handle() == b.handle(); }
+
+private:
+    struct Data {
+        std::uint32_t handle;
+        QImage image;
+    };
+    explicit Picture(std::shared_ptr<const Data> data) : data_(std::move(data)) {}
+    std::shared_ptr<const Data> data_;
+};
+
+}  // namespace forms

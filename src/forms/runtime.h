@@ -1,0 +1,111 @@
+#pragma once
+// The window runtime: the event dispatcher, the timer queue, modal loops, message boxes, and the
+// services the windows use (file number 1, numbers, random draws, directories, sound, launcher).
+#include "forms/errors.h"
+#include "forms/platform.h"
+#include "forms/random.h"
+#include "forms/textfile.h"
+#include "forms/timer_queue.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace forms {
+
+class Form;
+class Control;
+class Menu;
+class TextBox;
+class Timer;
+
+// Message box styles and results.
+inline constexpr int vbOKOnlyExclamation = 48;
+inline constexpr int vbYesNoExclamation = 52;
+inline constexpr int vbOK = 1;
+inline constexpr int vbYes = 6;
+inline constexpr int vbNo = 7;
+
+class Runtime {
+public:
+    explicit Runtime(Platform& platform);
+    Platform& platform() { return platform_; }
+
+    // ---- Handlers ---------------------------------------------------------------------
+    // Runs one handler to its end. A run-time error that escapes it is reported on stderr and
+    // the program goes on; nothing runs once the program has ended.
+    void dispatch(const std::function<void()>& handler, std::string_view what);
+    void raise(const std::function<void()>& event, std::string_view what);
+
+    // ---- User input, from the platform ---------------------------------------------------
+    // A user event reaches a handler only when the control is enabled and visible, its form is
+    // loaded and no modal window blocks the form.
+    bool acceptsInput(const Form& form) const;
+    bool acceptsInput(Control& control);
+    void userClick(Control& control);
+    void userMenu(Menu& item);
+    bool userShortcut(Form& form, const std::string& key);  // true when a menu item took it
+    void userKeyPress(TextBox& box, std::int16_t& keyAscii);
+    void userFocus(Control& control);
+    void userClose(Form& form);
+
+    // Moves the keyboard focus from code (only while the form is shown).
+    void setFocus(Control& control);
+
+    // ---- Timers ------------------------------------------------------------------------
+    long long now() { return platform_.nowMs(); }
+    TimerQueue& timers() { return timers_; }
+    // Fires every tick that is due now, in order. The platform calls this when woken.
+    void runDueTimers();
+    // Real platforms tick no faster than this (ms); 0 keeps the intervals as set.
+    void setTimerFloor(int ms) { timerFloor_ = ms; }
+    int effectiveInterval(int interval) const;
+    void armTimer(Timer& timer);
+    void disarmTimer(Timer& timer);
+    void wakePlatform();
+
+    // ---- Modal windows and dialogs -------------------------------------------------------
+    int msgBox(const std::string& text, int style, const std::string& title);
+    std::optional<std::string> fileDialog(const FileDialogRequest& request);
+    void runModal(Form& form);
+    bool blockedByModal(const Form& form) const;
+
+    // ---- End ---------------------------------------------------------------------------
+    [[noreturn]] void end();
+    bool ended() const { return ended_; }
+    void throwIfEnded() const;
+
+    // ---- Services ----------------------------------------------------------------------
+    TextFile& file() { return file1_; }
+    Random& random() { return random_; }
+    std::string currentDirectory() const;
+    void changeDirectory(const std::string& folder);
+    // A Windows-style path (".\Skin\Back.bmp") as a file of this system, relative to the
+    // current directory.
+    std::filesystem::path resolve(std::string_view path) const;
+    std::string programFolder();
+    bool anotherInstanceRunning();
+    void shell(const std::string& commandLine, int windowStyle);
+    void playSound(const std::string& path);
+    void openFile(const std::string& path, FileMode mode);
+
+    // ---- Forms -------------------------------------------------------------------------
+    void registerForm(Form& form) { forms_.push_back(&form); }
+    void unregisterForm(Form& form);
+    const std::vector<Form*>& forms() const { return forms_; }
+
+private:
+    Platform& platform_;
+    TimerQueue timers_;
+    int timerFloor_ = 0;
+    std::vector<const Form*> modalStack_;  // nullptr stands for a message box or file dialog
+    std::vector<Form*> forms_;
+    bool ended_ = false;
+    TextFile file1_;
+    Random random_;
+};
+
+}  // namespace forms

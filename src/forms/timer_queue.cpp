@@ -1,0 +1,35 @@
+#include "forms/timer_queue.h"
+
+#include "forms/controls.h"
+
+namespace forms {
+
+void TimerQueue::schedule(Timer& timer, long long due) {
+    cancel(timer);
+    timer.due_ = due;
+    timer.order_ = nextOrder_++;
+    timer.scheduled_ = true;
+    entries_.emplace(due, timer.order_, &timer);
+}
+
+void TimerQueue::cancel(Timer& timer) {
+    if (!timer.scheduled_) return;
+    entries_.erase(Entry{timer.due_, timer.order_, &timer});
+    timer.scheduled_ = false;
+}
+
+bool TimerQueue::isScheduled(const Timer& timer) const { return timer.scheduled_; }
+
+long long TimerQueue::nextDue() const {
+    return entries_.empty() ? -1 : std::get<0>(*entries_.begin());
+}
+
+Timer* TimerQueue::popDue(long long now) {
+    if (entries_.empty() || std::get<0>(*entries_.begin()) > now) return nullptr;
+    Timer* timer = std::get<2>(*entries_.begin());
+    entries_.erase(entries_.begin());
+    timer->scheduled_ = false;
+    return timer;
+}
+
+}  // namespace forms
