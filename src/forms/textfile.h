@@ -1,0 +1,64 @@
+#pragma once
+// The sequential text file the program reads and writes as file number 1: one file at a time,
+// opened either for input or for output. Text on disk is Windows-1252, lines end in CR LF.
+#include <cstddef>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <string_view>
+
+class QFile;
+class QSaveFile;
+
+namespace forms {
+
+enum class FileMode { Input, Output };
+
+class TextFile {
+public:
+    // A field longer than this is an OutOfStringSpace error, so hostile files cannot exhaust
+    // memory.
+    static constexpr std::size_t maxFieldBytes = std::size_t{1} << 20;
+
+    TextFile();
+    // Output that close() never committed is discarded; the file it would have replaced stays.
+    ~TextFile();
+    TextFile(const TextFile&) = delete;
+    TextFile& operator=(const TextFile&) = delete;
+
+    // Errors: FileAlreadyOpen, FileNotFound (input), PathNotFound, PermissionDenied.
+    // Output goes to a new file beside the target that replaces it when close() commits.
+    void open(const std::filesystem::path& path, FileMode mode);
+    bool isOpen() const;
+    // Harmless when nothing is open. A failed commit of output is a DeviceIoError; the file is
+    // closed all the same and the one it would have replaced stays whole.
+    void close();
+
+    // The text in Windows-1252, then CR LF. BadFileMode unless open for output.
+    void printLine(std::string_view utf8);
+
+    // The next field, decoded to UTF-8. BadFileMode unless open for input; InputPastEndOfFile
+    // when nothing is left. Leading blanks are skipped; a field runs to the next comma or line
+    // end (CR LF, CR or LF), which it consumes, and keeps its trailing blanks. A field that starts
+    // with a double quote runs to the next double quote, across line ends, and the rest up to
+    // the next comma or line end is dropped.
+    std::string readField();
+    // The rest of the input file, byte for byte.
+    std::string readAllBytes();
+
+    // Whether input is used up (always so for output). BadFileNameOrNumber when nothing is open.
+    bool atEnd() const;
+    // The file's length in bytes. BadFileNameOrNumber when nothing is open.
+    long long length() const;
+
+private:
+    QFile& input();
+    QSaveFile& output();
+    void openInput(const std::filesystem::path& path);
+    void openOutput(const std::filesystem::path& path);
+
+    std::unique_ptr<QFile> input_;
+    std::unique_ptr<QSaveFile> output_;
+};
+
+}  // namespace forms
