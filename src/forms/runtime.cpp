@@ -165,27 +165,55 @@ void Runtime::runDueTimers() {
 
 // ---- Modal windows and dialogs ----------------------------------------------------------
 
+namespace {
+
+// Holds a window (or, as nullptr, a message box or file dialog) on the modal stack for as long
+// as its nested loop runs, also when the loop is left by the end of the program.
+class ModalScope {
+public:
+    ModalScope(std::vector<const Form*>& stack, const Form* form) : stack_(stack), form_(form) {
+        stack_.push_back(form);
+    }
+    ~ModalScope() {
+        auto it = std::find(stack_.rbegin(), stack_.rend(), form_);
+        if (it != stack_.rend()) stack_.erase(std::next(it).base());
+    }
+    ModalScope(const ModalScope&) = delete;
+    ModalScope& operator=(const ModalScope&) = delete;
+
+private:
+    std::vector<const Form*>& stack_;
+    const Form* form_;
+};
+
+}  // namespace
+
 void Runtime::runModal(Form& form) {
-    modalStack_.push_back(&form);
-    platform_.runModal(form, [&] { return ended_ || !form.isShown(); });
-    std::erase(modalStack_, &form);
+    {
+        ModalScope scope(modalStack_, &form);
+        platform_.runModal(form, [&] { return ended_ || !form.isShown(); });
+    }
     throwIfEnded();
 }
 
 int Runtime::msgBox(const std::string& text, int style, const std::string& title) {
     throwIfEnded();
-    modalStack_.push_back(nullptr);
-    const int answer = platform_.messageBox(text, style, title);
-    modalStack_.pop_back();
+    int answer = 0;
+    {
+        ModalScope scope(modalStack_, nullptr);
+        answer = platform_.messageBox(text, style, title);
+    }
     throwIfEnded();
     return answer;
 }
 
 std::optional<std::string> Runtime::fileDialog(const FileDialogRequest& request) {
     throwIfEnded();
-    modalStack_.push_back(nullptr);
-    auto chosen = platform_.fileDialog(request);
-    modalStack_.pop_back();
+    std::optional<std::string> chosen;
+    {
+        ModalScope scope(modalStack_, nullptr);
+        chosen = platform_.fileDialog(request);
+    }
     throwIfEnded();
     return chosen;
 }
