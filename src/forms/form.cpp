@@ -87,12 +87,14 @@ void Form::show(ShowMode mode) {
         } else {
             shown_ = true;
             runtime_.platform().showForm(*this);
+            runtime_.focusFirst(*this);
         }
         return;
     }
     shown_ = true;
     modal_ = true;
     runtime_.platform().showForm(*this);
+    runtime_.focusFirst(*this);
     runtime_.runModal(*this);
 }
 

@@ -58,6 +58,12 @@ void Runtime::userClick(Control& control) {
     }
     if (!acceptsInput(control)) return;
     const std::string what = control.name() + "_Click";
+    // Pressing a control gives it the focus before it acts, as the mouse does.
+    const auto order = tabOrder(control.form());
+    if (control.form().isShown() && std::find(order.begin(), order.end(), &control) != order.end()) {
+        userFocus(control);
+        if (!acceptsInput(control)) return;
+    }
     switch (control.kind()) {
         case ControlKind::OptionButton:
             dispatch([&] { static_cast<OptionButton&>(control).setValue(true); }, what);
@@ -119,6 +125,27 @@ void Runtime::setFocus(Control& control) {
     if (!form.isShown()) return;  // focus moves only in a window on screen
     platform_.setFocus(control);
     userFocus(control);
+}
+
+std::vector<Control*> Runtime::tabOrder(Form& form) {
+    std::vector<Control*> order;
+    for (Control* c : form.controls()) {
+        const auto kind = c->kind();
+        const bool focusable = kind == ControlKind::TextBox || kind == ControlKind::CommandButton ||
+                               kind == ControlKind::OptionButton || kind == ControlKind::CheckBox;
+        if (focusable && c->peek().tabStop && c->peek().tabIndex >= 0 && acceptsInput(*c)) {
+            order.push_back(c);
+        }
+    }
+    std::stable_sort(order.begin(), order.end(), [](const Control* a, const Control* b) {
+        return a->peek().tabIndex < b->peek().tabIndex;
+    });
+    return order;
+}
+
+void Runtime::focusFirst(Form& form) {
+    const auto order = tabOrder(form);
+    if (!order.empty()) setFocus(*order.front());
 }
 
 void Runtime::userClose(Form& form) {

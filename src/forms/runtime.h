@@ -54,6 +54,10 @@ public:
 
     // Moves the keyboard focus from code (only while the form is shown).
     void setFocus(Control& control);
+    // The controls of a form that can take the focus now, in tab order.
+    std::vector<Control*> tabOrder(Form& form);
+    // A window put on screen gives the focus to the first control of its tab order.
+    void focusFirst(Form& form);
 
     // ---- Timers ------------------------------------------------------------------------
     long long now() { return platform_.nowMs(); }

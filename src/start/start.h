@@ -100,6 +100,13 @@ protected:
 private:
     void declareControls();
     void wireHandlers();
+    // Setup rules shared by both name boxes and the options.
+    void applyNameRule();
+    void enableComputerChoices(bool on);
+    // Hand-over steps shared by New, Watch and Load Game.
+    void releaseIdleGameWindow();
+    void refuse(const std::string& message);
+    std::string whoGoesFirstMessage();
     App& app;
 };
 

@@ -10,21 +10,8 @@ void User::focus(forms::Control& control) {
 }
 
 void User::tab(forms::Form& form) {
-    std::vector<forms::Control*> order;
-    for (forms::Control* c : form.controls()) {
-        const auto kind = c->kind();
-        const bool focusable = kind == forms::ControlKind::TextBox ||
-                               kind == forms::ControlKind::CommandButton ||
-                               kind == forms::ControlKind::OptionButton ||
-                               kind == forms::ControlKind::CheckBox;
-        if (focusable && c->peek().tabStop && c->peek().tabIndex >= 0 && runtime_.acceptsInput(*c)) {
-            order.push_back(c);
-        }
-    }
+    const auto order = runtime_.tabOrder(form);
     if (order.empty()) return;
-    std::sort(order.begin(), order.end(), [](auto* a, auto* b) {
-        return a->peek().tabIndex < b->peek().tabIndex;
-    });
     auto current = std::find(order.begin(), order.end(), form.activeControl());
     auto next = (current == order.end() || current + 1 == order.end()) ? order.begin() : current + 1;
     runtime_.setFocus(**next);
