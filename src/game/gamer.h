@@ -130,6 +130,22 @@ private:
     void wireHandlers();
     void clickCell(int number);
     void commitCell(int number);
+    // The computer player's steps (computer_player.cpp).
+    void reseedFromTimer();
+    std::int16_t drawFrom1To(int count);
+    void lineMove(int number);
+    void cornerMove(int number);
+    void randomMoveAndStop();
+    // The scores button's copies of the names and scores (display_sync.cpp).
+    void copyToScoresWindow();
+    // Saving, loading and leaving (save_game.cpp, load_game.cpp, leaving.cpp).
+    void offerToSave(const std::string& question);
+    void fixUpEmptyScores();
+    bool writeSavedGame(const std::string& path);
+    void dropInvalidFile(const std::string& path);
+    // The skin from .\Skin\ (game_skin.cpp) and the side windows' shared steps (side_commands.cpp).
+    void loadSkin();
+    void showSideWindow(forms::Form& window);
 
     App& app;
 };

@@ -1,0 +1,72 @@
+// The board: a click arms its cell's 1-ms commit timer, and the commit places the mark of the
+// player whose turn it is at that tick, passes the turn and runs the result check.
+#include "game/gamer.h"
+
+#include "app.h"
+
+namespace game {
+namespace {
+
+constexpr forms::Color White = 0xFFFFFF;
+
+}  // namespace
+
+void gamer::n1_Click() { clickCell(1); }
+void gamer::n2_Click() { clickCell(2); }
+void gamer::n3_Click() { clickCell(3); }
+void gamer::n4_Click() { clickCell(4); }
+void gamer::n5_Click() { clickCell(5); }
+void gamer::n6_Click() { clickCell(6); }
+void gamer::n7_Click() { clickCell(7); }
+void gamer::n8_Click() { clickCell(8); }
+void gamer::n9_Click() { clickCell(9); }
+
+void gamer::Timer1_Timer() { commitCell(1); }
+void gamer::Timer2_Timer() { commitCell(2); }
+void gamer::Timer3_Timer() { commitCell(3); }
+void gamer::Timer4_Timer() { commitCell(4); }
+void gamer::Timer5_Timer() { commitCell(5); }
+void gamer::Timer6_Timer() { commitCell(6); }
+void gamer::Timer7_Timer() { commitCell(7); }
+void gamer::Timer8_Timer() { commitCell(8); }
+void gamer::Timer9_Timer() { commitCell(9); }
+
+void gamer::clickCell(int number) {
+    // While the computer is to move a click places nothing; it only wakes the fallback move.
+    if (Tmplabel2.caption() == "1" && PlayerTurn == 2) {
+        Timer.setEnabled(true);
+        return;
+    }
+    // In a watched game the user never moves for X.
+    if (CvsC.value() == 1 && PlayerTurn == 1) return;
+    Opx1.setCaption("ACTIVE");
+    commitTimer(number).setEnabled(true);
+}
+
+void gamer::commitCell(int number) {
+    // The turn is read at the tick, not at the click: other events may have run in between.
+    const std::int16_t turn = PlayerTurn;
+    if (turn != 1 && turn != 2) return;  // no game yet: the timer stays on and tries again
+    const bool crossMoves = turn == 1;
+    // An O on the bottom-left cell has a sound of its own, cut short by the click sound.
+    const bool noughtOnBottomLeft = number == 7 && !crossMoves;
+
+    Opx1.setCaption("ACTIVE");
+    app.Computer.PlayWav(noughtOnBottomLeft ? ".\\O's.wav" : ".\\Button.wav");
+    cell(number).setPicture(crossMoves ? Xpic.picture() : Opic.picture());
+    cell(number).setEnabled(false);
+    PlayerTurn = crossMoves ? 2 : 1;
+    Label1.setCaption(crossMoves ? "2" : "1");
+    if (noughtOnBottomLeft) app.Computer.PlayWav(".\\Button.wav");
+    label.setForeColor(White);
+    label.setCaption((crossMoves ? Name2 : Name1).caption() + " it's your turn!");
+    if (CvsC.value() == 1) Checker_Click();
+    app.Computer.CheckGameOver();
+    Timer13.setEnabled(true);
+    Timer14.setEnabled(true);
+    commitTimer(number).setEnabled(false);
+}
+
+void gamer::Checker_Click() { CheckTimer.setEnabled(true); }
+
+}  // namespace game

@@ -1,0 +1,142 @@
+// The result check after every mark, the scores it keeps, and the pause before the next match.
+#include "game/computer.h"
+#include "game/gamer.h"
+
+#include "app.h"
+
+#include <array>
+#include <charconv>
+#include <string>
+
+namespace game {
+namespace {
+
+constexpr forms::Color White = 0xFFFFFF;
+constexpr forms::Color Yellow = 0xFFFF;
+constexpr std::int16_t HighestScore = 32767;
+
+struct BoardLine {
+    int a, b, c;                     // cells, numbered row by row from the top left
+    forms::Image gamer::*strike;     // the image that strikes the line through
+};
+
+// The order in which lines are tested: of several complete lines only the first one counts.
+constexpr std::array<BoardLine, 8> lines{{
+    {1, 2, 3, &gamer::h1},  // top row
+    {1, 5, 9, &gamer::h8},  // diagonal from the top left
+    {1, 4, 7, &gamer::h4},  // left column
+    {2, 5, 8, &gamer::h5},  // middle column
+    {3, 5, 7, &gamer::h7},  // diagonal from the top right
+    {3, 6, 9, &gamer::h6},  // right column
+    {4, 5, 6, &gamer::h2},  // middle row
+    {7, 8, 9, &gamer::h3},  // bottom row
+}};
+
+// A cell is a side's mark when it is taken (disabled) and shows that side's very picture.
+bool markedBy(gamer& g, int number, const forms::Picture& mark) {
+    forms::Image& cell = g.cell(number);
+    return !cell.enabled() && cell.picture() == mark;
+}
+
+const BoardLine* completeLine(gamer& g, const forms::Picture& mark) {
+    for (const BoardLine& line : lines) {
+        if (markedBy(g, line.a, mark) && markedBy(g, line.b, mark) && markedBy(g, line.c, mark)) {
+            return &line;
+        }
+    }
+    return nullptr;
+}
+
+bool boardFull(gamer& g) {
+    for (int n = 1; n <= 9; ++n) {
+        if (g.cell(n).enabled()) return false;
+    }
+    return true;
+}
+
+void lockBoard(gamer& g) {
+    for (int n = 1; n <= 9; ++n) g.cell(n).setEnabled(false);
+}
+
+// Only the program writes the score labels, as plain digits; a hand-edited saved game can bring
+// anything, and whatever is not a count from 0 to 32767 counts as no wins.
+std::int16_t scoreOf(const std::string& text) {
+    int value = 0;
+    const char* end = text.data() + text.size();
+    const auto [stop, error] = std::from_chars(text.data(), end, value);
+    const bool digitsOnly = !text.empty() && text.front() != '-' && text.front() != '+';
+    if (!digitsOnly || error != std::errc() || stop != end || value > HighestScore) return 0;
+    return static_cast<std::int16_t>(value);
+}
+
+void addWin(std::int16_t& score) {
+    if (score < HighestScore) ++score;
+}
+
+}  // namespace
+
+void Computer::CheckGameOver() {
+    gamer& g = app.gamer;
+    Player1Score = scoreOf(g.Cr1.caption());
+    Player2Score = scoreOf(g.Cr2.caption());
+
+    const BoardLine* line = completeLine(g, g.Xpic.picture());
+    const bool crossWon = line != nullptr;
+    if (!line) line = completeLine(g, g.Opic.picture());
+
+    if (line) {
+        (g.*(line->strike)).setVisible(true);
+        PlayWav(".\\Clear.wav");
+        g.label.setForeColor(White);
+        g.label.setCaption((crossWon ? g.Name1 : g.Name2).caption() + " Has won this match!");
+        (crossWon ? g.Timer10 : g.Timer11).setEnabled(true);
+        addWin(crossWon ? Player1Score : Player2Score);
+        g.Cr1.setCaption(std::to_string(Player1Score));
+        g.Cr2.setCaption(std::to_string(Player2Score));
+        app.Scores.Score1.setCaption(std::to_string(Player1Score));
+        app.Scores.Score2.setCaption(std::to_string(Player2Score));
+        lockBoard(g);
+        return;
+    }
+
+    // A disabled blank cell counts towards a full board as much as a mark does.
+    if (boardFull(g)) {
+        PlayWav(".\\Clear.wav");
+        g.label.setForeColor(Yellow);
+        g.label.setCaption("Draw!");
+        g.Timer12.setEnabled(true);
+        lockBoard(g);
+    }
+}
+
+// ---- The next match: the board is cleared a second after the result ----
+
+namespace {
+
+// Blanks and frees the board for the next match, names who begins it and ends the pause.
+void clearForNextMatch(gamer& g, forms::Timer& pause, forms::Label* nextPlayer) {
+    for (forms::Image* strike : {&g.h1, &g.h2, &g.h3, &g.h4, &g.h5, &g.h6, &g.h7, &g.h8}) {
+        strike->setVisible(false);
+    }
+    for (int n = 1; n <= 9; ++n) g.cell(n).setPicture(g.ip1.picture());
+    for (int n = 1; n <= 9; ++n) g.cell(n).setEnabled(true);
+    if (nextPlayer) {
+        g.label.setForeColor(White);
+        g.label.setCaption(nextPlayer->caption() + " it's your turn!");
+    }
+    pause.setEnabled(false);
+}
+
+}  // namespace
+
+// The winning mark has already passed the turn, so the loser begins.
+void gamer::Timer10_Timer() { clearForNextMatch(*this, Timer10, &Name2); }
+void gamer::Timer11_Timer() { clearForNextMatch(*this, Timer11, &Name1); }
+
+void gamer::Timer12_Timer() {
+    // After a draw the player the last mark passed the turn to begins.
+    forms::Label* next = PlayerTurn == 1 ? &Name1 : PlayerTurn == 2 ? &Name2 : nullptr;
+    clearForNextMatch(*this, Timer12, next);
+}
+
+}  // namespace game
