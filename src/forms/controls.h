@@ -5,6 +5,7 @@
 #include "forms/color.h"
 #include "forms/picture.h"
 #include "forms/platform.h"
+#include "forms/timer_queue.h"
 
 #include <cstdint>
 #include <functional>
@@ -88,6 +89,8 @@ public:
     virtual void setEnabled(bool on);
     bool visible();
     void setVisible(bool on);
+    // Places the control (twips, in its container); a negative size is InvalidPropertyValue.
+    void move(int left, int top, int width, int height);
 
     // The live state as the platform draws it, without loading the form.
     const Design& peek() const { return live_; }
@@ -239,6 +242,7 @@ private:
     bool scheduled_ = false;
     long long due_ = 0;
     unsigned long long order_ = 0;
+    TimerQueue::Node spareNode_;
 };
 
 // The open and save dialog for files, with a "description|pattern|..." filter.

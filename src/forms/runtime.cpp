@@ -15,17 +15,21 @@ Runtime::Runtime(Platform& platform) : platform_(platform), random_(0x7e55e1b7u)
 // ---- Handlers ---------------------------------------------------------------------------
 
 void Runtime::dispatch(const std::function<void()>& handler, std::string_view what) {
+    run(handler, [what] { return std::string(what); });
+}
+
+void Runtime::run(const std::function<void()>& handler,
+                  const std::function<std::string()>& describe) {
     if (ended_ || !handler) return;
     try {
         handler();
     } catch (const ProgramEnded&) {
         // The program has ended; every running handler unwinds to here.
     } catch (const RuntimeError& e) {
-        std::fprintf(stderr, "tesselby: run-time error %d in %.*s: %s\n", e.number(),
-                     static_cast<int>(what.size()), what.data(), e.what());
+        std::fprintf(stderr, "tesselby: run-time error %d in %s: %s\n", e.number(),
+                     describe().c_str(), e.what());
     } catch (const std::exception& e) {
-        std::fprintf(stderr, "tesselby: error in %.*s: %s\n", static_cast<int>(what.size()),
-                     what.data(), e.what());
+        std::fprintf(stderr, "tesselby: error in %s: %s\n", describe().c_str(), e.what());
     }
 }
 
@@ -179,7 +183,8 @@ void Runtime::runDueTimers() {
     while (!ended_) {
         Timer* timer = timers_.popDue(moment);
         if (!timer) break;
-        dispatch(timer->Tick, timer->name() + "_Timer");
+        // Named only when it fails: this runs on every tick of every timer.
+        run(timer->Tick, [timer] { return timer->name() + "_Timer"; });
         // The next tick is due one interval after the end of this one, unless the handler
         // switched the timer off, or off and on again (which scheduled it afresh).
         if (!ended_ && !timers_.isScheduled(*timer) && timer->form().isLoaded() &&

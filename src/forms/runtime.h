@@ -102,6 +102,9 @@ public:
     const std::vector<Form*>& forms() const { return forms_; }
 
 private:
+    // Runs a handler; `describe` names it, and is only called to report an error.
+    void run(const std::function<void()>& handler, const std::function<std::string()>& describe);
+
     Platform& platform_;
     TimerQueue timers_;
     int timerFloor_ = 0;

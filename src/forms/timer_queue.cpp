@@ -9,12 +9,18 @@ void TimerQueue::schedule(Timer& timer, long long due) {
     timer.due_ = due;
     timer.order_ = nextOrder_++;
     timer.scheduled_ = true;
-    entries_.emplace(due, timer.order_, &timer);
+    // A timer keeps the queue node of its last tick, so re-scheduling allocates nothing.
+    if (timer.spareNode_) {
+        timer.spareNode_.value() = Entry{due, timer.order_, &timer};
+        entries_.insert(std::move(timer.spareNode_));
+    } else {
+        entries_.emplace(due, timer.order_, &timer);
+    }
 }
 
 void TimerQueue::cancel(Timer& timer) {
     if (!timer.scheduled_) return;
-    entries_.erase(Entry{timer.due_, timer.order_, &timer});
+    timer.spareNode_ = entries_.extract(Entry{timer.due_, timer.order_, &timer});
     timer.scheduled_ = false;
 }
 
@@ -27,7 +33,7 @@ long long TimerQueue::nextDue() const {
 Timer* TimerQueue::popDue(long long now) {
     if (entries_.empty() || std::get<0>(*entries_.begin()) > now) return nullptr;
     Timer* timer = std::get<2>(*entries_.begin());
-    entries_.erase(entries_.begin());
+    timer->spareNode_ = entries_.extract(entries_.begin());
     timer->scheduled_ = false;
     return timer;
 }

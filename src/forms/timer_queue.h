@@ -19,8 +19,10 @@ public:
     Timer* popDue(long long now);
     bool empty() const { return entries_.empty(); }
 
-private:
     using Entry = std::tuple<long long, unsigned long long, Timer*>;
+    using Node = std::set<Entry>::node_type;
+
+private:
     std::set<Entry> entries_;
     unsigned long long nextOrder_ = 0;
 };
