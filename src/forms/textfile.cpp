@@ -29,6 +29,12 @@ bool isFolder(const fs::path& path) {
     return fs::is_directory(path, error);
 }
 
+bool isSpecialFile(const fs::path& path) {
+    std::error_code error;
+    const fs::file_status status = fs::status(path, error);
+    return fs::exists(status) && !fs::is_regular_file(status) && !fs::is_directory(status);
+}
+
 fs::path folderOf(const fs::path& path) {
     const fs::path parent = path.parent_path();
     return parent.empty() ? fs::path(".") : parent;
@@ -107,6 +113,8 @@ void TextFile::openInput(const fs::path& path) {
         throw fileError(inFolder ? ErrorCode::FileNotFound : ErrorCode::PathNotFound);
     }
     if (fs::is_directory(status)) throw fileError(ErrorCode::PermissionDenied);
+    // Opening a pipe waits for a writer, and a terminal for typing: the program would hang.
+    if (!fs::is_regular_file(status)) throw fileError(ErrorCode::PermissionDenied);
     auto file = std::make_unique<QFile>(fileName(path));
     if (!file->open(QIODevice::ReadOnly)) throw fileError(ErrorCode::PermissionDenied);
     input_ = std::move(file);
@@ -115,6 +123,9 @@ void TextFile::openInput(const fs::path& path) {
 void TextFile::openOutput(const fs::path& path) {
     if (!isFolder(folderOf(path))) throw fileError(ErrorCode::PathNotFound);
     if (isFolder(path)) throw fileError(ErrorCode::PermissionDenied);
+    // A device or pipe cannot be replaced by a renamed file: QSaveFile would put a plain file
+    // in its place wherever the folder is writable (/dev/full for root, a pipe in a home folder).
+    if (isSpecialFile(path)) throw fileError(ErrorCode::PermissionDenied);
     // QSaveFile writes beside the target and renames over it on commit, so the file being
     // replaced is never seen half written, even when the disk fills up.
     auto file = std::make_unique<QSaveFile>(fileName(path));
@@ -128,6 +139,9 @@ void TextFile::close() {
     input_.reset();
     if (!output_) return;
     const std::unique_ptr<QSaveFile> file = std::move(output_);
+    // Qt 6.4's commit() renames the new file over the old one even when its last buffered
+    // bytes could not be written (a full disk); flushing first lets that failure discard it.
+    if (!file->flush()) file->cancelWriting();
     if (!file->commit()) throw fileError(ErrorCode::DeviceIoError);
 }
 

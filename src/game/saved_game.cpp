@@ -1,0 +1,187 @@
+#include "game/saved_game.h"
+
+#include <algorithm>
+#include <cmath>
+#include <filesystem>
+#include <initializer_list>
+
+#include "forms/convert.h"
+#include "forms/errors.h"
+#include "forms/runtime.h"
+#include "game/gamer.h"
+
+namespace game {
+namespace {
+
+constexpr forms::Color Yellow = 0xFFFF;
+constexpr forms::Color White = 0xFFFFFF;
+constexpr int HeightWithScores = 4965;
+constexpr double LargestScore = 32767;
+
+// ---- Names -------------------------------------------------------------------------------
+// The field reader skips leading blanks, ends a field at a comma or a line end, and reads a
+// field that opens with a double quote up to the next double quote, across line ends.
+
+bool plainLineReadsBack(const std::string& name) {
+    if (name.empty()) return true;
+    const char first = name.front();
+    if (first == ' ' || first == '\t' || first == '"') return false;
+    return name.find_first_of(",\r\n") == std::string::npos;
+}
+
+bool quotedLineReadsBack(const std::string& name) { return name.find('"') == std::string::npos; }
+
+// ---- Squares -----------------------------------------------------------------------------
+
+std::string squareRecord(gamer& window, forms::Image& square) {
+    const forms::Picture shown = square.picture();
+    if (shown == window.ip1.picture()) return "0";
+    if (shown == window.Xpic.picture()) return "1";
+    if (shown == window.Opic.picture()) return "2";
+    // Every square is always set from one of the three; should one not be, it is written as
+    // free so that the file still holds one record per square.
+    return "0";
+}
+
+std::string turnRecord(std::int16_t playerTurn) {
+    // 1 and 2 are the players; any other turn (0 before the first game) is kept as its number,
+    // which a loader takes as "no turn" again.
+    return forms::numberText(static_cast<long long>(playerTurn));
+}
+
+std::string opponentRecord(const std::string& kind) {
+    if (kind == "1" || kind == "2") return kind;
+    return "0";  // no kind chosen yet: a loader leaves Tmplabel2 empty again
+}
+
+std::string levelRecord(const std::string& level) {
+    if (level == "1" || level == "2" || level == "3") return level;
+    return "2";  // two humans have no level; Normal is what a later computer opponent gets
+}
+
+forms::RuntimeError notAValidScore() {
+    return forms::RuntimeError(forms::ErrorCode::TypeMismatch, "Type mismatch");
+}
+
+}  // namespace
+
+// ---- Writing -----------------------------------------------------------------------------
+
+std::string savedNameLine(std::string name) {
+    if (plainLineReadsBack(name)) return name;
+    // Neither the plain nor the quoted line can carry a double quote here; an apostrophe is
+    // the nearest the file can keep.
+    if (!quotedLineReadsBack(name)) std::replace(name.begin(), name.end(), '"', '\'');
+    if (plainLineReadsBack(name)) return name;
+    return '"' + name + '"';
+}
+
+SavedRecords savedLinesOf(gamer& window) {
+    SavedRecords lines;
+    lines[NameARecord] = savedNameLine(window.Name1.caption());
+    lines[NameBRecord] = savedNameLine(window.Name2.caption());
+    lines[ScoreARecord] = window.Cr1.caption();
+    lines[ScoreBRecord] = window.Cr2.caption();
+    for (int n = 1; n <= 9; ++n)
+        lines[FirstSquareRecord + n - 1] = squareRecord(window, window.cell(n));
+    lines[TurnRecord] = turnRecord(window.PlayerTurn);
+    lines[OpponentRecord] = opponentRecord(window.Tmplabel2.caption());
+    lines[LevelRecord] = levelRecord(window.CompSkill.caption());
+    return lines;
+}
+
+// ---- Reading -----------------------------------------------------------------------------
+
+SavedRecords readSavedRecords(forms::Runtime& runtime, const std::string& path) {
+    forms::TextFile& file = runtime.file();
+    file.close();
+    // The dialog gives a path of this system, used as it is.
+    file.open(std::filesystem::path(path), forms::FileMode::Input);
+    SavedRecords records;
+    for (std::string& record : records) record = file.readField();
+    file.close();
+    return records;
+}
+
+void checkSavedScore(const std::string& record) {
+    if (record.empty()) return;
+    const double value = forms::toDouble(record);
+    if (value < 0 || value > LargestScore || value != std::floor(value)) throw notAValidScore();
+}
+
+int savedTurn(const std::string& record) {
+    const double value = forms::toDouble(record);
+    if (value == 1) return 1;
+    if (value == 2) return 2;
+    return 0;
+}
+
+// ---- Restoring ---------------------------------------------------------------------------
+
+void clearForLoad(gamer& window) {
+    for (int n = 1; n <= 9; ++n) window.cell(n).setPicture(window.ip1.picture());
+    for (int n = 1; n <= 9; ++n) window.cell(n).setEnabled(false);
+    window.setHeight(HeightWithScores);
+    window.Label2.setVisible(true);
+    window.label.setForeColor(Yellow);
+    window.label.setCaption("Select \"New\" To play");
+    for (forms::Label* held : {&window.Tmplabel2, &window.Name1, &window.Name2, &window.Cr1,
+                               &window.Cr2, &window.Label1})
+        held->setCaption("");
+}
+
+void restoreSquares(gamer& window, const SavedRecords& records) {
+    auto valueOf = [&](int n) { return forms::toDouble(records[FirstSquareRecord + n - 1]); };
+    for (int n = 1; n <= 9; ++n) {
+        if (valueOf(n) != 1) continue;
+        window.cell(n).setPicture(window.Xpic.picture());
+        window.cell(n).setEnabled(false);
+    }
+    for (int n = 1; n <= 9; ++n) {
+        if (valueOf(n) != 2) continue;
+        window.cell(n).setPicture(window.Opic.picture());
+        window.cell(n).setEnabled(false);
+    }
+    for (int n = 1; n <= 9; ++n) {
+        if (valueOf(n) != 0) continue;
+        window.cell(n).setPicture(window.ip1.picture());
+        window.cell(n).setEnabled(true);
+    }
+}
+
+void showTurnLine(gamer& window, int turn) {
+    const std::string& name = turn == 1 ? window.Name1.caption() : window.Name2.caption();
+    window.label.setCaption(name + " it's your turn!");
+    window.label.setForeColor(White);
+}
+
+void restoreOpponent(gamer& window, const std::string& record) {
+    const double kind = forms::toDouble(record);
+    if (kind == 1) {
+        window.Tmplabel2.setCaption("1");
+        window.CheckTimer.setEnabled(true);
+    }
+    if (kind == 2) window.Tmplabel2.setCaption("2");
+}
+
+void restoreLevel(gamer& window, const std::string& record) {
+    const double level = forms::toDouble(record);
+    if (level == 1) window.CompSkill.setCaption("1");
+    if (level == 2) window.CompSkill.setCaption("2");
+    if (level == 3) window.CompSkill.setCaption("3");
+}
+
+void adoptLoadedFile(gamer& window, forms::Runtime& runtime, const std::string& path) {
+    window.SAs.setEnabled(true);
+    window.SA.setEnabled(true);
+    window.SaveCont.setCaption(path);
+    returnToStartupFolder(window, runtime);
+    window.CvsC.setValue(0);
+}
+
+void returnToStartupFolder(gamer& window, forms::Runtime& runtime) {
+    const std::string folder = window.CurrentDir.caption();
+    forms::resumeNext([&] { runtime.changeDirectory(folder); });
+}
+
+}  // namespace game
