@@ -1,10 +1,13 @@
 #pragma once
 // The application object: it owns the runtime and every window, and is how the windows reach
-// each other (app.gamer, app.Start, app.Scores, app.Computer).
+// each other (app.gamer, app.Start, app.Scores, app.Skin, app.Aboutit, app.Helper, app.Computer).
 #include "forms/runtime.h"
 #include "game/computer.h"
 #include "game/gamer.h"
+#include "start/about_window.h"
+#include "start/help_window.h"
 #include "start/scores.h"
+#include "start/skin_window.h"
 #include "start/start.h"
 
 struct App {
@@ -20,4 +23,7 @@ struct App {
     game::gamer gamer;        // the game window, the start-up window
     start::Start Start;       // the start window
     start::Scores Scores;     // the scores window
+    start::Skin Skin;         // the skin information window
+    start::Aboutit Aboutit;   // the about window
+    start::Helper Helper;     // the help window
 };

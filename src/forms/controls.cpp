@@ -1,5 +1,6 @@
 #include "forms/controls.h"
 
+#include "forms/errors.h"
 #include "forms/form.h"
 #include "forms/runtime.h"
 
@@ -32,6 +33,21 @@ bool Control::enabled() { return live().enabled; }
 void Control::setEnabled(bool on) { assign(&Design::enabled, on, Property::Enabled); }
 bool Control::visible() { return live().visible; }
 void Control::setVisible(bool on) { assign(&Design::visible, on, Property::Visible); }
+
+void Control::move(int left, int top, int width, int height) {
+    if (width < 0 || height < 0) {
+        throw RuntimeError(ErrorCode::InvalidPropertyValue, "Invalid property value");
+    }
+    Design& state = live();
+    if (state.left == left && state.top == top && state.width == width && state.height == height) {
+        return;
+    }
+    state.left = left;
+    state.top = top;
+    state.width = width;
+    state.height = height;
+    changed(Property::Geometry);
+}
 
 // ---- OptionButton -----------------------------------------------------------------------
 

@@ -22,6 +22,7 @@ enum class ErrorCode : int {
     InputPastEndOfFile = 62,
     PermissionDenied = 70,
     PathNotFound = 76,
+    InvalidPropertyValue = 380,
     InvalidPicture = 481,
 };
 

@@ -88,6 +88,7 @@ void Form::show(ShowMode mode) {
             shown_ = true;
             runtime_.platform().showForm(*this);
             runtime_.focusFirst(*this);
+            Form_Resize();
         }
         return;
     }
@@ -95,6 +96,7 @@ void Form::show(ShowMode mode) {
     modal_ = true;
     runtime_.platform().showForm(*this);
     runtime_.focusFirst(*this);
+    Form_Resize();
     runtime_.runModal(*this);
 }
 
@@ -150,6 +152,7 @@ void Form::setWidth(int twips) {
     if (width_ == twips) return;
     width_ = twips;
     runtime_.platform().formChanged(*this, Property::Geometry);
+    Form_Resize();
 }
 
 int Form::height() {
@@ -162,6 +165,15 @@ void Form::setHeight(int twips) {
     if (height_ == twips) return;
     height_ = twips;
     runtime_.platform().formChanged(*this, Property::Geometry);
+    Form_Resize();
+}
+
+void Form::resizedByUser(int widthTwips, int heightTwips) {
+    if (!loaded_ || (width_ == widthTwips && height_ == heightTwips)) return;
+    // The window on screen has this size already, so the platform is not told of it again.
+    width_ = widthTwips;
+    height_ = heightTwips;
+    Form_Resize();
 }
 
 int Form::clientWidth() {

@@ -83,6 +83,8 @@ public:
     void setBackColor(Color c);
     bool topmost() const { return topmost_; }
     void makeTopmost();  // keeps the window above others; a hidden window stays hidden
+    // The user dragged the window's frame to this outer size (twips); Form_Resize follows.
+    void resizedByUser(int widthTwips, int heightTwips);
 
     const FormDesign& designValues() const { return design_; }
     const FormDesign& peek() const { return live_; }
@@ -110,6 +112,8 @@ protected:
         (void)cancel;
         (void)unloadMode;
     }
+    // Runs when the window is first shown and whenever its outer size changes.
+    virtual void Form_Resize() {}
 
     // Wires a control event to a handler of the derived form, once, in the form's constructor.
     template <class F>

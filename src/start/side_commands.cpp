@@ -1,5 +1,4 @@
-// The start window's Help menu. The help, about and skin windows are not part of the program
-// yet; these commands do what they will do before the window shows.
+// The start window's Help menu: the help, about and skin windows, and the mail link.
 #include "start/start.h"
 
 #include "app.h"
@@ -12,17 +11,24 @@ constexpr const char* ClickSound = ".\\Button.wav";
 
 }  // namespace
 
-void Start::HelpPage_Click() { app.Computer.PlayWav(ClickSound); }
+// The side windows open modal: the start window waits until they are closed.
+void Start::HelpPage_Click() {
+    app.Computer.PlayWav(ClickSound);
+    app.Helper.show(forms::ShowMode::Modal);
+}
 
-void Start::About_Click() { app.Computer.PlayWav(ClickSound); }
+void Start::About_Click() {
+    app.Computer.PlayWav(ClickSound);
+    app.Aboutit.show(forms::ShowMode::Modal);
+}
 
 void Start::Emailme_Click() {
     app.Computer.PlayWav(ClickSound);
     // Window style 2: the mail program opens minimised, with the focus; nothing waits for it.
-    app.runtime.shell("start mailto:tesselby@example.org", 2);
+    app.runtime.shell(MailCommand, 2);
 }
 
 // Unlike the other Help commands, Skin Info plays no click sound.
-void Start::SkinInfo_Click() {}
+void Start::SkinInfo_Click() { app.Skin.show(forms::ShowMode::Modal); }
 
 }  // namespace start

@@ -62,8 +62,8 @@ void Start::form_load() {
     // Closing the window ends the program until a hand-over says otherwise.
     EndOnClose = true;
 
-    // The skin (pictures from the program folder's Skin, then the text style of VisColor.txt)
-    // is applied here, after EndOnClose and under its own resume-next steps.
+    // Any part of the skin may be missing or broken; the window loads all the same.
+    applySkin();
 }
 
 }  // namespace start

@@ -61,6 +61,7 @@ public:
     // ---- Window-level variables: they outlive an unload ----
     bool EndOnClose = true;
     std::array<std::string, 16> LoadedRecords;
+    std::array<std::string, 41> VisColor;  // the skin's text style, field by field, as last read
 
     // ---- Handlers ----
     void Pl1_Change();
@@ -107,6 +108,9 @@ private:
     void releaseIdleGameWindow();
     void refuse(const std::string& message);
     std::string whoGoesFirstMessage();
+    // The skin from the program folder's Skin: pictures, then the text style (start_skin.cpp).
+    void applySkin();
+    void applyTextStyle();
     App& app;
 };
 

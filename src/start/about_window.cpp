@@ -1,0 +1,81 @@
+// The about window: title, contact and credits, kept above other windows.
+#include "start/about_window.h"
+
+#include "app.h"
+#include "game/builtin_pictures.h"
+
+namespace start {
+namespace {
+
+constexpr forms::Color Red = 0xFF;
+constexpr forms::Color Blue = 0xFF0000;
+
+}  // namespace
+
+Aboutit::Aboutit(App& app) : forms::Form(app.runtime, "Aboutit"), app(app) {
+    design(forms::FormDesign{
+        .border = forms::BorderStyle::FixedDialog,
+        .captionBar = false,
+        .showInTaskbar = false,
+        .clientWidth = 5760,
+        .clientHeight = 3090,
+        .centred = true,
+    });
+    declareControls();
+    on(Helpers.Click, &Aboutit::Helpers_Click);
+    on(Ok.Click, &Aboutit::Ok_Click);
+}
+
+void Aboutit::declareControls() {
+    // The program's icon at the classic icon size, drawn once for the run.
+    static const forms::Picture icon = forms::Picture::fromImage(
+        art::programIcon().scaled(32, 32, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+
+    Label1.design({.left = 360, .top = 240, .width = 2205, .height = 330,
+                   .caption = "Tesselby V.1.0", .autoSize = true, .transparent = true,
+                   .font = {.name = "MS Sans Serif", .size = 13.5}});
+    Label6.design({.left = 360, .top = 1080, .width = 615, .height = 195, .caption = "Contact:",
+                   .foreColor = Red, .autoSize = true, .transparent = true});
+    Label4.design({.left = 360, .top = 1440, .width = 1635, .height = 195,
+                   .caption = ContactAddress, .foreColor = Blue, .autoSize = true,
+                   .transparent = true});
+    Label7.design({.left = 360, .top = 1800, .width = 510, .height = 195, .caption = "About:",
+                   .foreColor = Red, .autoSize = true, .transparent = true});
+    Label5.design({.left = 360, .top = 2160, .width = 3660, .height = 195,
+                   .caption = "Noughts and crosses for two players.",
+                   .foreColor = Blue, .autoSize = true, .transparent = true});
+    Label2.design({.left = 240, .top = 2760, .width = 2490, .height = 195,
+                   .caption = "Thank you for playing Tesselby!", .foreColor = Red,
+                   .autoSize = true, .transparent = true});
+    Picture1.design({.left = 4965, .top = 255, .width = 540, .height = 540, .picture = icon,
+                     .autoSize = true});
+    Helpers.design({.left = 4800, .top = 2400, .width = 855, .height = 255, .caption = "Help",
+                    .tabIndex = 0});
+    Ok.design({.left = 4800, .top = 2760, .width = 855, .height = 255, .caption = "Ok",
+               .tabIndex = 1});
+}
+
+void Aboutit::form_load() {
+    // Above other windows, also above the game window when shown beside a watched game.
+    makeTopmost();
+}
+
+void Aboutit::Helpers_Click() {
+    app.Computer.PlayWav(".\\Button.wav");
+    // The about window goes before the help window comes, so switching never adds a window.
+    if (app.gamer.CvsC.value() == 1) {
+        unload();
+        app.Helper.show(forms::ShowMode::Modeless);
+    }
+    if (app.gamer.CvsC.value() == 0) {
+        unload();
+        app.Helper.show(forms::ShowMode::Modal);
+    }
+}
+
+void Aboutit::Ok_Click() {
+    app.Computer.PlayWav(".\\Button.wav");
+    unload();
+}
+
+}  // namespace start

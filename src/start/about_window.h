@@ -1,0 +1,43 @@
+#pragma once
+// The about window: the program's title and version, how to reach its makers and a credit line,
+// above other windows, with a button that switches to the help window.
+#include "forms/controls.h"
+#include "forms/form.h"
+
+#include <string>
+
+struct App;
+
+namespace start {
+
+// Where the EMail commands of both windows send the user, and the line the launcher is given.
+inline constexpr const char* ContactAddress = "tesselby@example.org";
+inline const std::string MailCommand = std::string("start mailto:") + ContactAddress;
+
+class Aboutit : public forms::Form {
+public:
+    explicit Aboutit(App& app);
+
+    forms::Label Label1{*this, "Label1"};  // title and version
+    forms::Label Label6{*this, "Label6"};  // "Contact:"
+    forms::Label Label4{*this, "Label4"};  // the contact address
+    forms::Label Label7{*this, "Label7"};  // "About:"
+    forms::Label Label5{*this, "Label5"};  // what the program is
+    forms::Label Label2{*this, "Label2"};  // a credit line
+    forms::PictureBox Picture1{*this, "Picture1"};  // the program's icon
+    forms::CommandButton Helpers{*this, "Helpers"};  // "Help": switches to the help window
+    forms::CommandButton Ok{*this, "Ok"};
+
+    // ---- Handlers ----
+    void Helpers_Click();
+    void Ok_Click();
+
+protected:
+    void form_load() override;
+
+private:
+    void declareControls();
+    App& app;
+};
+
+}  // namespace start

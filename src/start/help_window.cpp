@@ -1,0 +1,90 @@
+// The help window: the rules and how to start a game, kept above other windows.
+#include "start/help_window.h"
+
+#include "app.h"
+#include "game/builtin_pictures.h"
+
+namespace start {
+namespace {
+
+constexpr forms::Color Red = 0xFF;
+constexpr forms::Color Blue = 0xFF0000;
+
+constexpr const char* Rules =
+    "All you have to do is get one line across the board to win! It's as easy as that.";
+constexpr const char* MenuHelp =
+    "First fill in the Player box's with the names of your players and select \"Human\" or "
+    "\"Computer\" then select who goes first. Now goto \"Game\" at the top and click "
+    "\"New Game\" ";
+
+}  // namespace
+
+Helper::Helper(App& app) : forms::Form(app.runtime, "Helper"), app(app) {
+    design(forms::FormDesign{
+        .border = forms::BorderStyle::FixedDialog,
+        .captionBar = false,
+        .showInTaskbar = false,
+        .clientWidth = 5760,
+        .clientHeight = 3105,
+        .centred = true,
+    });
+    declareControls();
+    on(About.Click, &Helper::About_Click);
+    on(Close.Click, &Helper::Close_Click);
+}
+
+void Helper::declareControls() {
+    // The program's icon at the classic icon size, drawn once for the run.
+    static const forms::Picture icon = forms::Picture::fromImage(
+        art::programIcon().scaled(32, 32, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+
+    Label7.design({.left = 2640, .top = 120, .width = 900, .height = 195,
+                   .caption = "Reds: Human", .foreColor = Red, .autoSize = true,
+                   .transparent = true});
+    Label8.design({.left = 3840, .top = 120, .width = 1560, .height = 195,
+                   .caption = "Blues Human/Computer", .foreColor = Blue, .autoSize = true,
+                   .transparent = true});
+    Label2.design({.left = 240, .top = 360, .width = 1695, .height = 255, .caption = "Rules:",
+                   .foreColor = Blue, .transparent = true});
+    // The two long texts wrap inside their fixed boxes.
+    Label1.design({.left = 240, .top = 600, .width = 3135, .height = 495, .caption = Rules,
+                   .foreColor = Red, .transparent = true});
+    Label3.design({.left = 240, .top = 1080, .width = 465, .height = 195, .caption = "Menu:",
+                   .foreColor = Blue, .autoSize = true, .transparent = true});
+    Label4.design({.left = 240, .top = 1320, .width = 2685, .height = 1035, .caption = MenuHelp,
+                   .foreColor = Red, .transparent = true});
+    Label6.design({.left = 120, .top = 2760, .width = 3000, .height = 195,
+                   .caption = "Tesselby V.1.0 - have fun and play fair!", .foreColor = Red,
+                   .autoSize = true, .transparent = true});
+    Picture1.design({.left = 4950, .top = 585, .width = 540, .height = 540, .picture = icon,
+                     .autoSize = true});
+    About.design({.left = 4800, .top = 2400, .width = 855, .height = 255, .caption = "About",
+                  .tabIndex = 0});
+    Close.design({.left = 4800, .top = 2760, .width = 855, .height = 255, .caption = "Close",
+                  .tabIndex = 1});
+}
+
+void Helper::form_load() {
+    // Above other windows, also above the game window when shown beside a watched game.
+    makeTopmost();
+}
+
+void Helper::About_Click() {
+    app.Computer.PlayWav(".\\Button.wav");
+    // The help window goes before the about window comes, so switching never adds a window.
+    if (app.gamer.CvsC.value() == 1) {
+        unload();
+        app.Aboutit.show(forms::ShowMode::Modeless);
+    }
+    if (app.gamer.CvsC.value() == 0) {
+        unload();
+        app.Aboutit.show(forms::ShowMode::Modal);
+    }
+}
+
+void Helper::Close_Click() {
+    app.Computer.PlayWav(".\\Button.wav");
+    unload();
+}
+
+}  // namespace start

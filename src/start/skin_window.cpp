@@ -1,0 +1,82 @@
+// The skin information window. Everything it reads may be missing or broken: each step that
+// fails is skipped on its own, so the window always opens, at worst with its credit line.
+#include "start/skin_window.h"
+
+#include "app.h"
+#include "forms/codepage.h"
+#include "forms/errors.h"
+
+namespace start {
+namespace {
+
+constexpr forms::Color LightGrey = 0xC0C0C0;
+
+// Lower-case "skin": the same folder as the game window's .\Skin\, found whatever its case.
+constexpr const char* DescriptionFile = ".\\skin\\Pededit.txt";
+constexpr const char* CreditLine = "No description came with this skin. Tesselby V.1.0";
+constexpr const char* CaptionSuffix = ") - Tesselby";
+
+// Box and window edges kept by the resize, in twips.
+constexpr int BoxLeft = 50, BoxTop = 500;
+constexpr int WidthOutsideBox = 200, HeightOutsideBox = 900;
+
+// The whole open file as text. A description too large to be one is refused like a string that
+// does not fit, rather than read into memory.
+std::string wholeFileAsText(forms::TextFile& file) {
+    if (file.length() > static_cast<long long>(forms::TextFile::maxFieldBytes)) {
+        throw forms::RuntimeError(forms::ErrorCode::OutOfStringSpace, "Out of string space");
+    }
+    return forms::fromWindows1252(file.readAllBytes());
+}
+
+}  // namespace
+
+Skin::Skin(App& app) : forms::Form(app.runtime, "Skin"), app(app) {
+    design(forms::FormDesign{
+        .caption = "About ",
+        .border = forms::BorderStyle::SizableToolWindow,
+        .showInTaskbar = false,
+        .clientWidth = 4635,
+        .clientHeight = 3510,
+        .centred = true,
+    });
+    declareControls();
+    on(Ok.Click, &Skin::Ok_Click);
+}
+
+void Skin::declareControls() {
+    // Esc closes the window as well as a click does.
+    Ok.design({.left = 45, .top = 45, .width = 870, .height = 255, .caption = "Exit",
+               .tabIndex = 0, .isCancel = true});
+    About.design({.left = 30, .top = 375, .width = 4575, .height = 3090, .backColor = LightGrey,
+                  .tabIndex = 1, .multiLine = true, .locked = true, .scrollBars = true});
+}
+
+void Skin::form_load() {
+    using forms::resumeNext;
+    About.setText(CreditLine);
+
+    forms::TextFile& file = app.runtime.file();
+    resumeNext([&] { file.close(); });
+    resumeNext([&] { app.runtime.openFile(DescriptionFile, forms::FileMode::Input); });
+    resumeNext([&] { About.setText(wholeFileAsText(file)); });
+    resumeNext([&] { file.close(); });
+
+    // The name is the file's first field: its first line up to a comma, or a quoted text.
+    resumeNext([&] { app.runtime.openFile(DescriptionFile, forms::FileMode::Input); });
+    resumeNext([&] { SkinName = file.readField(); });
+    // The caption is "About " again at every load, so the name never appears twice.
+    resumeNext([&] { setCaption(caption() + " (" + SkinName + CaptionSuffix); });
+    resumeNext([&] { file.close(); });
+}
+
+void Skin::Form_Resize() {
+    // Too small a window leaves no room for the box: it then keeps its place and size.
+    forms::resumeNext([&] {
+        About.move(BoxLeft, BoxTop, width() - WidthOutsideBox, height() - HeightOutsideBox);
+    });
+}
+
+void Skin::Ok_Click() { unload(); }
+
+}  // namespace start
