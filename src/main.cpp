@@ -1,0 +1,39 @@
+// Tesselby: the windows of the game on the Qt platform.
+#include "app.h"
+#include "game/builtin_pictures.h"
+#include "platform/qt/qt_platform.h"
+
+#include <QApplication>
+#include <QIcon>
+#include <QPixmap>
+#include <chrono>
+#include <cstdint>
+
+namespace {
+
+std::uint64_t seedFromClock() {
+    const auto wall = std::chrono::system_clock::now().time_since_epoch().count();
+    const auto steady = std::chrono::steady_clock::now().time_since_epoch().count();
+    return static_cast<std::uint64_t>(wall) ^ (static_cast<std::uint64_t>(steady) << 17);
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("tesselby"));
+    QApplication::setWindowIcon(QIcon(QPixmap::fromImage(art::programIcon())));
+    // Only the program's own end stops it; a hidden window is not a closed one.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    qtui::QtPlatform platform;
+    App app(platform);
+    platform.attach(app.runtime);
+    app.runtime.random() = forms::Random(seedFromClock());
+    // A 1-ms timer ticks about every 15 ms, as on the platform the game was made for; it keeps
+    // the idle game cheap.
+    app.runtime.setTimerFloor(15);
+
+    app.start();
+    return QApplication::exec();
+}

@@ -1,0 +1,221 @@
+#include "platform/qt/form_window.h"
+
+#include "forms/runtime.h"
+#include "platform/qt/control_view.h"
+#include "platform/qt/menu_bar.h"
+#include "platform/qt/qt_convert.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMenuBar>
+#include <QPainter>
+#include <QResizeEvent>
+#include <QScreen>
+#include <QVBoxLayout>
+#include <algorithm>
+
+namespace qtui {
+
+// ---- ClientArea -------------------------------------------------------------------------
+
+ClientArea::ClientArea(forms::Form& form, QWidget* parent) : QWidget(parent), form_(form) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    refresh(forms::Property::Everything);
+}
+
+void ClientArea::refresh(forms::Property what) {
+    if (touches(what, forms::Property::Picture)) picture_ = toPixmap(form_.peek().picture);
+    update();
+}
+
+void ClientArea::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), toQColor(form_.peek().backColor, palette().color(QPalette::Window)));
+    if (!picture_.isNull()) painter.drawPixmap(0, 0, picture_);
+}
+
+// ---- FormWindow -------------------------------------------------------------------------
+
+namespace {
+
+bool isSizable(forms::BorderStyle border) {
+    return border == forms::BorderStyle::Sizable || border == forms::BorderStyle::SizableToolWindow;
+}
+
+}  // namespace
+
+FormWindow::FormWindow(forms::Form& form) : QWidget(nullptr), form_(form) {
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    if (form.hasMenu()) {
+        menuBar_ = new QMenuBar(this);
+        menuBar_->setNativeMenuBar(false);
+        layout->setMenuBar(menuBar_);
+        menus_ = new MenuBar(form, *menuBar_);
+    }
+    client_ = new ClientArea(form, this);
+    layout->addWidget(client_);
+    buildControls();
+    applyTabOrder();
+    applyWindowFlags();
+    refreshForm(forms::Property::Everything);
+}
+
+FormWindow::~FormWindow() = default;
+
+QWidget* FormWindow::clientArea() const { return client_; }
+
+QWidget* FormWindow::widgetOf(const forms::Control& control) const {
+    auto it = views_.find(&control);
+    return it == views_.end() ? nullptr : it->second->widget();
+}
+
+void FormWindow::buildControls() {
+    for (forms::Control* c : form_.controls()) {
+        if (ControlView* view = makeControlView(*c, client_)) views_[c] = view;
+    }
+    // A control inside a PictureBox lives on that panel: it moves, hides and clips with it.
+    // Declaration order is drawing order, later controls in front.
+    for (forms::Control* c : form_.controls()) {
+        auto it = views_.find(c);
+        if (it == views_.end()) continue;
+        QWidget* w = it->second->widget();
+        const forms::Control* holder = c->peek().container;
+        if (holder && holder->kind() == forms::ControlKind::PictureBox && views_.count(holder)) {
+            w->setParent(views_.at(holder)->widget());
+            w->setVisible(c->peek().visible);
+        }
+        w->raise();
+    }
+}
+
+void FormWindow::applyTabOrder() {
+    std::vector<std::pair<int, QWidget*>> order;
+    for (forms::Control* c : form_.controls()) {
+        auto it = views_.find(c);
+        if (it == views_.end()) continue;
+        QWidget* w = it->second->widget();
+        if (w->focusPolicy() & Qt::TabFocus) order.emplace_back(c->peek().tabIndex, w);
+    }
+    std::stable_sort(order.begin(), order.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (std::size_t i = 1; i < order.size(); ++i) {
+        QWidget::setTabOrder(order[i - 1].second, order[i].second);
+    }
+    // The window opens with the focus on the first control in the tab order that can take it.
+    for (const auto& [index, w] : order) {
+        if (index >= 0 && w->isEnabled() && !w->isHidden()) {
+            w->setFocus(Qt::OtherFocusReason);
+            break;
+        }
+    }
+}
+
+void FormWindow::applyWindowFlags() {
+    const forms::FormDesign& design = form_.peek();
+    Qt::WindowFlags flags = design.showInTaskbar ? Qt::Window : Qt::Tool;
+    if (design.border == forms::BorderStyle::None) {
+        flags |= Qt::FramelessWindowHint;
+    } else if (!design.captionBar) {
+        flags |= Qt::CustomizeWindowHint;  // a frame with no title bar and no buttons
+    } else {
+        flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
+        if (design.border == forms::BorderStyle::Sizable) flags |= Qt::WindowMinMaxButtonsHint;
+    }
+    if (form_.topmost()) flags |= Qt::WindowStaysOnTopHint;
+    if (windowFlags() == flags) return;
+    // New flags take a visible window off the screen; it comes back with them.
+    const bool wasVisible = isVisible();
+    setWindowFlags(flags);
+    if (wasVisible) show();
+}
+
+void FormWindow::applyClientSize() {
+    // The program sets the outer size of a classic window; what is left after that window's
+    // frame, title bar and menu bar is the client area, shown at exactly that size.
+    const forms::FrameMetrics frame = form_.frame();
+    const QSize client(toPixels(std::max(0, form_.peekWidth() - frame.left - frame.right)),
+                       toPixels(std::max(0, form_.peekHeight() - frame.top - frame.bottom)));
+    int menuHeight = 0;
+    if (menuBar_) {
+        menuHeight = menuBar_->heightForWidth(client.width());
+        if (menuHeight < 0) menuHeight = menuBar_->sizeHint().height();
+    }
+    const QSize outer(client.width(), client.height() + menuHeight);
+    if (isSizable(form_.peek().border)) {
+        resize(outer);
+    } else {
+        setFixedSize(outer);
+    }
+}
+
+void FormWindow::centreOnScreen() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen) return;
+    const QRect area = screen->availableGeometry();
+    move(area.center() - QPoint(width() / 2, height() / 2));
+}
+
+void FormWindow::refreshForm(forms::Property what) {
+    using forms::Property;
+    const forms::FormDesign& design = form_.peek();
+    if (touches(what, Property::Caption)) setWindowTitle(toQString(design.caption));
+    if (touches(what, Property::Geometry)) applyClientSize();
+    if (touches(what, Property::Picture) || touches(what, Property::BackColor)) client_->refresh(what);
+    if (what == Property::Everything && !design.icon.isNone()) {
+        setWindowIcon(QIcon(toPixmap(design.icon)));
+    }
+}
+
+void FormWindow::refreshControl(const forms::Control& control, forms::Property what) {
+    if (menus_ && menus_->handles(control)) {
+        menus_->refresh(control, what);
+        return;
+    }
+    auto it = views_.find(&control);
+    if (it != views_.end()) it->second->refresh(what);
+}
+
+void FormWindow::closeEvent(QCloseEvent* event) {
+    // The window never closes itself: the runtime asks the form, and an unload removes it.
+    event->ignore();
+    form_.runtime().userClose(form_);
+}
+
+void FormWindow::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    if (!isSizable(form_.peek().border) || !form_.isLoaded()) return;
+    // Only a size the model does not know yet is news: the program's own sizes come back here too.
+    const forms::FrameMetrics frame = form_.frame();
+    const int menuHeight = menuBar_ ? menuBar_->height() : 0;
+    const QSize client(width(), height() - menuHeight);
+    const QSize modelClient(toPixels(form_.peekWidth() - frame.left - frame.right),
+                            toPixels(form_.peekHeight() - frame.top - frame.bottom));
+    if (client == modelClient) return;
+    const int outerWidth = client.width() * forms::TwipsPerPixel + frame.left + frame.right;
+    const int outerHeight = client.height() * forms::TwipsPerPixel + frame.top + frame.bottom;
+    form_.runtime().dispatch([&] { form_.resizedByUser(outerWidth, outerHeight); },
+                             form_.name() + "_Resize");
+}
+
+void FormWindow::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter: pressButtonMarked(&forms::Design::isDefault); break;
+        case Qt::Key_Escape: pressButtonMarked(&forms::Design::isCancel); break;
+        default: QWidget::keyPressEvent(event); break;
+    }
+}
+
+void FormWindow::pressButtonMarked(bool forms::Design::*mark) {
+    for (forms::Control* c : form_.controls()) {
+        if (c->kind() == forms::ControlKind::CommandButton && c->peek().*mark) {
+            form_.runtime().userClick(*c);
+            return;
+        }
+    }
+}
+
+}  // namespace qtui

@@ -1,0 +1,67 @@
+#pragma once
+// The on-screen window of one shown form: a top-level widget holding the menu bar and the client
+// area, and in it one view per control. It redraws only what the model says has changed; the
+// close box asks the runtime, which unloads the form (or not) through its QueryUnload handler.
+#include "forms/form.h"
+#include "forms/platform.h"
+
+#include <QPixmap>
+#include <QWidget>
+#include <map>
+
+class QMenuBar;
+
+namespace qtui {
+
+class ControlView;
+class MenuBar;
+
+// The part of the window below the menu bar: background colour and picture.
+class ClientArea final : public QWidget {
+public:
+    ClientArea(forms::Form& form, QWidget* parent);
+    void refresh(forms::Property what);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    forms::Form& form_;
+    QPixmap picture_;
+};
+
+class FormWindow final : public QWidget {
+public:
+    explicit FormWindow(forms::Form& form);
+    ~FormWindow() override;
+
+    forms::Form& form() const { return form_; }
+    QWidget* clientArea() const;
+    QWidget* widgetOf(const forms::Control& control) const;
+
+    void refreshForm(forms::Property what);
+    void refreshControl(const forms::Control& control, forms::Property what);
+    // Window flags from the border style, the task bar and the topmost setting.
+    void applyWindowFlags();
+    // Centres the window on the screen, as a form does when first shown after a load.
+    void centreOnScreen();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void buildControls();
+    void applyTabOrder();
+    void applyClientSize();
+    void pressButtonMarked(bool forms::Design::*mark);
+
+    forms::Form& form_;
+    QMenuBar* menuBar_ = nullptr;
+    MenuBar* menus_ = nullptr;
+    ClientArea* client_ = nullptr;
+    std::map<const forms::Control*, ControlView*> views_;
+};
+
+}  // namespace qtui

@@ -1,0 +1,132 @@
+// Modal windows and message boxes run nested loops: the other windows take no input, while the
+// runtime's timers keep ticking; timers tick on the real clock, no faster than the floor.
+#include "qt_fixture.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QMessageBox>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+
+using forms::FormDesign;
+
+struct Ticking : forms::Form {
+    forms::CommandButton go{*this, "go"};
+    forms::Timer tick{*this, "tick"};
+    int clicks = 0, ticks = 0;
+
+    explicit Ticking(forms::Runtime& runtime) : Form(runtime, "Ticking") {
+        design(FormDesign{.caption = "Ticking", .clientWidth = 3000, .clientHeight = 1500});
+        go.design({.left = 0, .top = 0, .width = 900, .height = 450, .caption = "Go"});
+        tick.design({.interval = 1});
+        on(go.Click, &Ticking::go_Click);
+        on(tick.Tick, &Ticking::tick_Timer);
+    }
+    void go_Click() { ++clicks; }
+    void tick_Timer() { ++ticks; }
+};
+
+struct Dialog : forms::Form {
+    explicit Dialog(forms::Runtime& runtime) : Form(runtime, "Dialog") {
+        design(FormDesign{.caption = "Dialog", .clientWidth = 1500, .clientHeight = 900});
+    }
+};
+
+class Modal : public qttest::QtPlatformTest {
+protected:
+    void SetUp() override {
+        runtime.setTimerFloor(15);
+        ticking.show();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(platform.windowOf(ticking)));
+    }
+
+    // A click the way the window system delivers it, through the window and its modality.
+    void clickOnScreen(const forms::Control& control) {
+        QWidget* widget = widgetOf(control);
+        QTest::mouseClick(widget->window()->windowHandle(), Qt::LeftButton, {},
+                          widget->mapTo(widget->window(), widget->rect().center()));
+    }
+
+    Ticking ticking{runtime};
+    Dialog dialog{runtime};
+};
+
+TEST_F(Modal, ModalWindowBlocksTheOtherWindowsWhileTimersKeepTicking) {
+    int ticksAtOpen = -1, ticksBeforeClose = -1;
+    QTimer::singleShot(0, [&] { ticksAtOpen = ticking.ticks; });
+    QTimer::singleShot(150, [&] {
+        clickOnScreen(ticking.go);
+        runtime.userClick(ticking.go);
+        ticksBeforeClose = ticking.ticks;
+        dialog.hide();
+    });
+    dialog.show(forms::ShowMode::Modal);  // returns once the dialog is off the screen
+
+    EXPECT_EQ(ticking.clicks, 0);
+    EXPECT_GE(ticksBeforeClose, ticksAtOpen + 3);
+    clickOnScreen(ticking.go);
+    EXPECT_EQ(ticking.clicks, 1);
+}
+
+TEST_F(Modal, UnloadingTheModalWindowEndsItsLoop) {
+    QTimer::singleShot(50, [&] { dialog.unload(); });
+    dialog.show(forms::ShowMode::Modal);
+    EXPECT_FALSE(dialog.isLoaded());
+    EXPECT_EQ(platform.windowOf(dialog), nullptr);
+}
+
+// Answers the message box that is about to open with `button`, noting what it showed.
+struct Answerer {
+    QMessageBox::StandardButton button;
+    QString text, title;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    void arm() {
+        QTimer::singleShot(100, [this] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            ASSERT_NE(box, nullptr);
+            text = box->text();
+            title = box->windowTitle();
+            icon = box->icon();
+            box->button(button)->click();
+        });
+    }
+};
+
+TEST_F(Modal, YesNoMessageBoxWithExclamationReturnsSixOrSeven) {
+    Answerer yes{QMessageBox::Yes};
+    yes.arm();
+    EXPECT_EQ(runtime.msgBox("Save the game?", forms::vbYesNoExclamation, "Gammerlin"), forms::vbYes);
+    EXPECT_EQ(yes.text, "Save the game?");
+    EXPECT_EQ(yes.title, "Gammerlin");
+    EXPECT_EQ(yes.icon, QMessageBox::Warning);
+
+    Answerer no{QMessageBox::No};
+    no.arm();
+    EXPECT_EQ(runtime.msgBox("Save the game?", forms::vbYesNoExclamation, "Gammerlin"), forms::vbNo);
+}
+
+TEST_F(Modal, OkMessageBoxReturnsOneAndTimersTickBehindIt) {
+    Answerer ok{QMessageBox::Ok};
+    ok.arm();
+    const int ticksBefore = ticking.ticks;
+    EXPECT_EQ(runtime.msgBox("Enter both names", forms::vbOKOnlyExclamation, "Gammerlin"), forms::vbOK);
+    EXPECT_EQ(ok.icon, QMessageBox::Warning);
+    EXPECT_GE(ticking.ticks, ticksBefore + 3);
+}
+
+TEST_F(Modal, OneMillisecondTimerTicksNoFasterThanTheFloor) {
+    const int before = ticking.ticks;
+    QTest::qWait(300);
+    const int ticks = ticking.ticks - before;
+    EXPECT_LE(ticks, 300 / 15 + 1);
+    EXPECT_GE(ticks, 5);
+
+    ticking.tick.setEnabled(false);
+    const int stopped = ticking.ticks;
+    QTest::qWait(50);
+    EXPECT_EQ(ticking.ticks, stopped);
+}
+
+}  // namespace

@@ -1,0 +1,90 @@
+#pragma once
+// The Qt platform under test: one QApplication for the suite (offscreen unless told otherwise),
+// a platform wired to a runtime, and helpers to look at what a window draws.
+#include "forms/form.h"
+#include "forms/runtime.h"
+#include "platform/qt/qt_platform.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QImage>
+#include <QTemporaryDir>
+#include <QWidget>
+#include <cstdio>
+#include <cstdlib>
+#include <gtest/gtest.h>
+
+namespace qttest {
+
+// The offscreen plugin says so for every fixed-size window; it is not what a test looks at.
+inline QtMessageHandler previousHandler = nullptr;
+inline void dropPluginNotices(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    if (text.startsWith(QLatin1String("This plugin does not support"))) return;
+    if (previousHandler) {
+        previousHandler(type, context, text);
+    } else {
+        std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, text)));
+    }
+}
+
+inline QApplication& application() {
+    static const bool filtered = (previousHandler = qInstallMessageHandler(dropPluginNotices), true);
+    (void)filtered;
+    static int argc = 1;
+    static char name[] = "qt_tests";
+    static char* argv[] = {name, nullptr};
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Never destroyed: at exit Qt's own globals are gone before a static application would be.
+    static QApplication* const app = new QApplication(argc, argv);
+    return *app;
+}
+
+// A solid picture of one colour, for checking where a control draws it.
+inline forms::Picture solidPicture(int width, int height, QColor colour) {
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(colour);
+    return forms::Picture::fromImage(image);
+}
+
+inline bool near(QColor a, QColor b, int tolerance = 40) {
+    return std::abs(a.red() - b.red()) <= tolerance && std::abs(a.green() - b.green()) <= tolerance &&
+           std::abs(a.blue() - b.blue()) <= tolerance;
+}
+
+inline int countPixels(const QImage& image, const QRect& area, QColor colour) {
+    int count = 0;
+    const QRect inside = area.intersected(image.rect());
+    for (int y = inside.top(); y <= inside.bottom(); ++y) {
+        for (int x = inside.left(); x <= inside.right(); ++x) {
+            if (near(image.pixelColor(x, y), colour)) ++count;
+        }
+    }
+    return count;
+}
+
+class QtPlatformTest : public ::testing::Test {
+protected:
+    QtPlatformTest() {
+        application();
+        platform.attach(runtime);
+    }
+
+    // Windows go before the forms they show.
+    void TearDown() override {
+        for (forms::Form* form : runtime.forms()) platform.destroyForm(*form);
+        QCoreApplication::processEvents();
+    }
+
+    QImage clientImage(const forms::Form& form) {
+        QWidget* client = platform.clientAreaOf(form);
+        return client ? client->grab().toImage() : QImage();
+    }
+
+    QWidget* widgetOf(const forms::Control& control) { return platform.widgetOf(control); }
+
+    QTemporaryDir lockFolder;  // a single-instance lock of the test's own
+    qtui::QtPlatform platform{lockFolder.filePath("tesselby.lock")};
+    forms::Runtime runtime{platform};
+};
+
+}  // namespace qttest
