@@ -25,44 +25,96 @@ void silenceAlsa() {
 
 constexpr int Channel = 0;
 
+// SDL and its mixer bring some forty libraries with them (decoders, sound servers). They are
+// loaded when the first sound plays, not at start-up, so that the game window comes up as
+// quickly and as small as a plain window.
+struct Mixer {
+    decltype(&SDL_LogSetOutputFunction) logSetOutputFunction;
+    decltype(&SDL_SetHint) setHint;
+    decltype(&SDL_InitSubSystem) initSubSystem;
+    decltype(&SDL_QuitSubSystem) quitSubSystem;
+    decltype(&SDL_RWFromFile) rwFromFile;
+    decltype(&Mix_OpenAudio) openAudio;
+    decltype(&Mix_CloseAudio) closeAudio;
+    decltype(&Mix_AllocateChannels) allocateChannels;
+    decltype(&Mix_LoadWAV_RW) loadWavRw;
+    decltype(&Mix_FreeChunk) freeChunk;
+    decltype(&Mix_PlayChannelTimed) playChannelTimed;
+    decltype(&Mix_HaltChannel) haltChannel;
+};
+
+template <class Function>
+bool bind(void* library, const char* name, Function& function) {
+    function = reinterpret_cast<Function>(dlsym(library, name));
+    return function != nullptr;
+}
+
+const Mixer* loadMixer() {
+    static const Mixer* loaded = [] () -> const Mixer* {
+        void* sdl = dlopen("libSDL2-2.0.so.0", RTLD_NOW | RTLD_GLOBAL);
+        void* mixer = sdl ? dlopen("libSDL2_mixer-2.0.so.0", RTLD_NOW | RTLD_GLOBAL) : nullptr;
+        if (!mixer) return nullptr;
+        static Mixer m;
+        const bool complete = bind(sdl, "SDL_LogSetOutputFunction", m.logSetOutputFunction) &&
+                              bind(sdl, "SDL_SetHint", m.setHint) &&
+                              bind(sdl, "SDL_InitSubSystem", m.initSubSystem) &&
+                              bind(sdl, "SDL_QuitSubSystem", m.quitSubSystem) &&
+                              bind(sdl, "SDL_RWFromFile", m.rwFromFile) &&
+                              bind(mixer, "Mix_OpenAudio", m.openAudio) &&
+                              bind(mixer, "Mix_CloseAudio", m.closeAudio) &&
+                              bind(mixer, "Mix_AllocateChannels", m.allocateChannels) &&
+                              bind(mixer, "Mix_LoadWAV_RW", m.loadWavRw) &&
+                              bind(mixer, "Mix_FreeChunk", m.freeChunk) &&
+                              bind(mixer, "Mix_PlayChannelTimed", m.playChannelTimed) &&
+                              bind(mixer, "Mix_HaltChannel", m.haltChannel);
+        return complete ? &m : nullptr;
+    }();
+    return loaded;
+}
+
 }  // namespace
 
 SoundPlayer::~SoundPlayer() {
     if (state_ != State::Open) return;
     stopCurrent();
-    Mix_CloseAudio();
-    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    const Mixer* mix = loadMixer();
+    mix->closeAudio();
+    mix->quitSubSystem(SDL_INIT_AUDIO);
 }
 
 bool SoundPlayer::openDevice() {
     if (state_ == State::Closed) {
         state_ = State::Unavailable;
-        SDL_LogSetOutputFunction(discardSdlLog, nullptr);
-        SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+        const Mixer* mix = loadMixer();
+        if (!mix) return false;
+        mix->logSetOutputFunction(discardSdlLog, nullptr);
+        mix->setHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
         silenceAlsa();
-        if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
-        if (Mix_OpenAudio(MIX_DEFAULT_FREQUENCY, MIX_DEFAULT_FORMAT, 2, 1024) != 0) {
-            SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        if (mix->initSubSystem(SDL_INIT_AUDIO) != 0) return false;
+        if (mix->openAudio(MIX_DEFAULT_FREQUENCY, MIX_DEFAULT_FORMAT, 2, 1024) != 0) {
+            mix->quitSubSystem(SDL_INIT_AUDIO);
             return false;
         }
-        Mix_AllocateChannels(1);
+        mix->allocateChannels(1);
         state_ = State::Open;
     }
     return state_ == State::Open;
 }
 
 void SoundPlayer::stopCurrent() {
-    Mix_HaltChannel(Channel);
-    if (current_) Mix_FreeChunk(current_);
+    const Mixer* mix = loadMixer();
+    mix->haltChannel(Channel);
+    if (current_) mix->freeChunk(current_);
     current_ = nullptr;
 }
 
 void SoundPlayer::play(const std::filesystem::path& file) {
     if (!openDevice()) return;
     stopCurrent();
+    const Mixer* mix = loadMixer();
     // The file is read afresh each time: a skin or a sound may be replaced while the program runs.
-    current_ = Mix_LoadWAV(file.c_str());
-    if (current_) Mix_PlayChannel(Channel, current_, 0);
+    current_ = mix->loadWavRw(mix->rwFromFile(file.c_str(), "rb"), 1);
+    if (current_) mix->playChannelTimed(Channel, current_, 0, -1);
 }
 
 }  // namespace qtui
