@@ -7,6 +7,12 @@ namespace forms {
 
 using Color = std::uint32_t;
 
+inline constexpr Color Red = 0xFF;
+inline constexpr Color Blue = 0xFF0000;
+inline constexpr Color Yellow = 0xFFFF;
+inline constexpr Color White = 0xFFFFFF;
+inline constexpr Color LightGrey = 0xC0C0C0;
+
 // "Use the platform's own colour for this."
 inline constexpr Color DefaultColor = 0xFFFFFFFFu;
 

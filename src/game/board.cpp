@@ -5,11 +5,7 @@
 #include "app.h"
 
 namespace game {
-namespace {
-
-constexpr forms::Color White = 0xFFFFFF;
-
-}  // namespace
+using forms::White;
 
 void gamer::n1_Click() { clickCell(1); }
 void gamer::n2_Click() { clickCell(2); }

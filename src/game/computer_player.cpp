@@ -10,9 +10,10 @@
 #include <vector>
 
 namespace game {
+using forms::White;
+
 namespace {
 
-constexpr forms::Color White = 0xFFFFFF;
 
 // Two owned cells and the free target that would complete their line.
 struct LineTest {

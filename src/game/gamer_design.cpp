@@ -4,12 +4,13 @@
 #include "game/gamer.h"
 
 namespace game {
+using forms::Red;
+using forms::Blue;
+using forms::Yellow;
+using forms::White;
+
 namespace {
 
-constexpr forms::Color Red = 0xFF;
-constexpr forms::Color Blue = 0xFF0000;
-constexpr forms::Color Yellow = 0xFFFF;
-constexpr forms::Color White = 0xFFFFFF;
 
 // The built-in drawings, wrapped once: pictures compare by handle, so every load of the window
 // must hand out the very same picture objects.

@@ -7,12 +7,13 @@
 #include <string>
 
 namespace game {
+using forms::White;
+
 namespace {
 
 constexpr int VisibleWidth = 3345;   // cuts off the hidden state at Left 3510 and beyond
 constexpr int NotReadyHeight = 4245;  // ends just below the board
 constexpr int GameHeight = 4965;      // shows the score area
-constexpr forms::Color White = 0xFFFFFF;
 
 }  // namespace
 

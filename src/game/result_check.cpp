@@ -9,10 +9,11 @@
 #include <string>
 
 namespace game {
+using forms::Yellow;
+using forms::White;
+
 namespace {
 
-constexpr forms::Color White = 0xFFFFFF;
-constexpr forms::Color Yellow = 0xFFFF;
 constexpr std::int16_t HighestScore = 32767;
 
 struct BoardLine {

@@ -11,10 +11,11 @@
 #include "game/gamer.h"
 
 namespace game {
+using forms::Yellow;
+using forms::White;
+
 namespace {
 
-constexpr forms::Color Yellow = 0xFFFF;
-constexpr forms::Color White = 0xFFFFFF;
 constexpr int HeightWithScores = 4965;
 constexpr double LargestScore = 32767;
 

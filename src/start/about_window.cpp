@@ -5,12 +5,8 @@
 #include "game/builtin_pictures.h"
 
 namespace start {
-namespace {
-
-constexpr forms::Color Red = 0xFF;
-constexpr forms::Color Blue = 0xFF0000;
-
-}  // namespace
+using forms::Red;
+using forms::Blue;
 
 Aboutit::Aboutit(App& app) : forms::Form(app.runtime, "Aboutit"), app(app) {
     design(forms::FormDesign{

@@ -5,10 +5,11 @@
 #include "game/builtin_pictures.h"
 
 namespace start {
+using forms::Red;
+using forms::Blue;
+
 namespace {
 
-constexpr forms::Color Red = 0xFF;
-constexpr forms::Color Blue = 0xFF0000;
 
 constexpr const char* Rules =
     "All you have to do is get one line across the board to win! It's as easy as that.";

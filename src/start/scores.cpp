@@ -5,12 +5,8 @@
 #include "game/builtin_pictures.h"
 
 namespace start {
-namespace {
-
-constexpr forms::Color Red = 0xFF;
-constexpr forms::Color Blue = 0xFF0000;
-
-}  // namespace
+using forms::Red;
+using forms::Blue;
 
 Scores::Scores(App& app) : forms::Form(app.runtime, "Scores"), app(app) {
     design(forms::FormDesign{

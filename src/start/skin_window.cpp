@@ -7,9 +7,10 @@
 #include "forms/errors.h"
 
 namespace start {
+using forms::LightGrey;
+
 namespace {
 
-constexpr forms::Color LightGrey = 0xC0C0C0;
 
 // Lower-case "skin": the same folder as the game window's .\Skin\, found whatever its case.
 constexpr const char* DescriptionFile = ".\\skin\\Pededit.txt";
@@ -54,6 +55,7 @@ void Skin::declareControls() {
 
 void Skin::form_load() {
     using forms::resumeNext;
+
     About.setText(CreditLine);
 
     forms::TextFile& file = app.runtime.file();

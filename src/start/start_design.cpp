@@ -5,13 +5,13 @@
 #include "game/builtin_pictures.h"
 
 namespace start {
+using forms::Red;
+using forms::Blue;
+using forms::Yellow;
+using forms::LightGrey;
 
 namespace {
 
-constexpr forms::Color Red = 0xFF;
-constexpr forms::Color Blue = 0xFF0000;
-constexpr forms::Color Yellow = 0xFFFF;
-constexpr forms::Color LightGrey = 0xC0C0C0;
 constexpr int NameLength = 10;
 
 }  // namespace
