@@ -2,11 +2,17 @@
 // The shared module of the game: the sound routine, the result check, the win counters and the
 // flag the start window's Load Game raises while it works with the game window.
 #include <cstdint>
+#include <optional>
 #include <string>
 
 struct App;
 
 namespace game {
+
+// A score label holds the number of matches a player has won, from 0 to 32767, read as the
+// runtime reads numbers ("5", " 5", "5.0"), or "" before the first win. Anything else is no
+// score: the result check counts it as 0 and the loaders refuse a file that brings one.
+std::optional<std::int16_t> scoreValue(const std::string& text);
 
 class Computer {
 public:

@@ -4,8 +4,11 @@
 
 #include "app.h"
 
+#include "forms/convert.h"
+#include "forms/errors.h"
+
 #include <array>
-#include <charconv>
+#include <cmath>
 #include <string>
 
 namespace game {
@@ -59,27 +62,30 @@ void lockBoard(gamer& g) {
     for (int n = 1; n <= 9; ++n) g.cell(n).setEnabled(false);
 }
 
-// Only the program writes the score labels, as plain digits; a hand-edited saved game can bring
-// anything, and whatever is not a count from 0 to 32767 counts as no wins.
-std::int16_t scoreOf(const std::string& text) {
-    int value = 0;
-    const char* end = text.data() + text.size();
-    const auto [stop, error] = std::from_chars(text.data(), end, value);
-    const bool digitsOnly = !text.empty() && text.front() != '-' && text.front() != '+';
-    if (!digitsOnly || error != std::errc() || stop != end || value > HighestScore) return 0;
-    return static_cast<std::int16_t>(value);
-}
-
 void addWin(std::int16_t& score) {
     if (score < HighestScore) ++score;
 }
 
 }  // namespace
 
+std::optional<std::int16_t> scoreValue(const std::string& text) {
+    if (text.empty()) return 0;
+    double value = 0;
+    try {
+        value = forms::toDouble(text);
+    } catch (const forms::RuntimeError&) {
+        return std::nullopt;
+    }
+    if (value < 0 || value > HighestScore || value != std::floor(value)) return std::nullopt;
+    return static_cast<std::int16_t>(value);
+}
+
 void Computer::CheckGameOver() {
     gamer& g = app.gamer;
-    Player1Score = scoreOf(g.Cr1.caption());
-    Player2Score = scoreOf(g.Cr2.caption());
+    // Only the program writes these labels, as plain digits; a hand-edited file could bring
+    // anything, and what is not a score counts as no wins.
+    Player1Score = scoreValue(g.Cr1.caption()).value_or(0);
+    Player2Score = scoreValue(g.Cr2.caption()).value_or(0);
 
     const BoardLine* line = completeLine(g, g.Xpic.picture());
     const bool crossWon = line != nullptr;

@@ -1,13 +1,13 @@
 #include "game/saved_game.h"
 
 #include <algorithm>
-#include <cmath>
 #include <filesystem>
 #include <initializer_list>
 
 #include "forms/convert.h"
 #include "forms/errors.h"
 #include "forms/runtime.h"
+#include "game/computer.h"
 #include "game/gamer.h"
 
 namespace game {
@@ -17,7 +17,6 @@ using forms::White;
 namespace {
 
 constexpr int HeightWithScores = 4965;
-constexpr double LargestScore = 32767;
 
 // ---- Names -------------------------------------------------------------------------------
 // The field reader skips leading blanks, ends a field at a comma or a line end, and reads a
@@ -105,9 +104,7 @@ SavedRecords readSavedRecords(forms::Runtime& runtime, const std::string& path) 
 }
 
 void checkSavedScore(const std::string& record) {
-    if (record.empty()) return;
-    const double value = forms::toDouble(record);
-    if (value < 0 || value > LargestScore || value != std::floor(value)) throw notAValidScore();
+    if (!scoreValue(record)) throw notAValidScore();
 }
 
 int savedTurn(const std::string& record) {
@@ -120,6 +117,13 @@ int savedTurn(const std::string& record) {
 // ---- Restoring ---------------------------------------------------------------------------
 
 void clearForLoad(gamer& window) {
+    // A match that ended just before the load would otherwise have its pause clear the loaded
+    // board a second later, and its strike line would stand over the loaded game.
+    for (forms::Timer* pause : {&window.Timer10, &window.Timer11, &window.Timer12})
+        pause->setEnabled(false);
+    for (forms::Image* strike : {&window.h1, &window.h2, &window.h3, &window.h4, &window.h5,
+                                 &window.h6, &window.h7, &window.h8})
+        strike->setVisible(false);
     for (int n = 1; n <= 9; ++n) window.cell(n).setPicture(window.ip1.picture());
     for (int n = 1; n <= 9; ++n) window.cell(n).setEnabled(false);
     window.setHeight(HeightWithScores);

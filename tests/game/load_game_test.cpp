@@ -229,4 +229,24 @@ TEST_F(LoadGame, HighestScoreIsAccepted) {
     EXPECT_EQ(g.Cr2.caption(), "5.0");
 }
 
+TEST_F(LoadGame, AnAcceptedScoreCountsOnFromItsValueAtTheNextWin) {
+    load(SavedGameFile{.score1 = " 5.0", .score2 = "+2", .board = "XX.|OO.|..."});
+    user.click(g.n3);
+    advance(5);
+    EXPECT_EQ(g.Cr1.caption(), "6");
+    EXPECT_EQ(g.Cr2.caption(), "2");
+}
+
+TEST_F(LoadGame, ALoadDuringThePauseAfterAWinIsNotClearedByThatPause) {
+    setBoard("XX.|OO.|...");
+    play(3);
+    ASSERT_TRUE(g.h1.visible()) << "X has won the top row";
+    platform.answerMessageBox(7, "Save Game before loading another?");
+    load(SavedGameFile{.board = "X..|.O.|...", .turn = "1"});
+    advance(2000);
+    EXPECT_EQ(board(), "X..|.O.|...");
+    EXPECT_FALSE(g.h1.visible());
+    EXPECT_EQ(g.label.caption(), "Ann it's your turn!");
+}
+
 }  // namespace

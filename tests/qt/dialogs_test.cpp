@@ -52,6 +52,8 @@ TEST(FileFilter, SavedGamePatternMatchesTheExtensionInAnyLetterCase) {
     const QStringList found =
         QDir(folder.path()).entryList(patternsOf(filters[0]), QDir::Files, QDir::Name);
     EXPECT_EQ(found, QStringList({"B.TBY", "a.tby", "c.Tby"}));
+    // A game saved under a name typed without an extension still shows among all files.
+    EXPECT_EQ(QDir(folder.path()).entryList(patternsOf(filters[1]), QDir::Files).size(), 5);
 }
 
 TEST(FileFilter, MalformedFilterGivesOnlyItsWholeEntries) {

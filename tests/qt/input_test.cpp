@@ -151,6 +151,24 @@ TEST_F(Input, BoxRefusesCharactersBeyondItsMaximumLength) {
     EXPECT_EQ(entry.changes, 4);
 }
 
+TEST_F(Input, TextWrittenByCodeShowsWholeButTypingStaysRefusedBeyondTheMaximum) {
+    entry.name.setText("Alexandra");  // longer than the box's four characters
+    EXPECT_EQ(nameBox()->text(), "Alexandra");
+    nameBox()->end(false);
+    QTest::keyClick(nameBox(), Qt::Key_S);
+    EXPECT_EQ(entry.name.text(), "Alexandra");
+    QTest::keyClick(nameBox(), Qt::Key_Backspace);
+    EXPECT_EQ(entry.name.text(), "Alexandr");
+}
+
+TEST_F(Input, ControlKeysTypeNothingAndReachNoKeyPressHandler) {
+    QTest::keyClicks(nameBox(), "ab");
+    QTest::keyClick(nameBox(), Qt::Key_H, Qt::ControlModifier);
+    QTest::keyClick(nameBox(), Qt::Key_M, Qt::ControlModifier);
+    EXPECT_EQ(entry.keys, "97 98 ");
+    EXPECT_EQ(entry.name.text(), "ab");
+}
+
 TEST_F(Input, TextSetByCodeShowsWithTheCaretAtTheStart) {
     QTest::keyClicks(nameBox(), "ab");
     entry.name.setText("Anne");

@@ -44,6 +44,11 @@ TEST_F(SingleInstance, LockLeftByACrashedCopyDoesNotCount) {
     EXPECT_FALSE(next.heldElsewhere());
 }
 
+TEST_F(SingleInstance, ALockThatCannotBeWrittenDoesNotStopTheGame) {
+    qtui::InstanceLock lock(folder.filePath("no-such-folder/tesselby.lock"));
+    EXPECT_FALSE(lock.heldElsewhere());
+}
+
 TEST(MailLink, StartMailtoCommandOpensTheMailAddress) {
     const auto link = qtui::mailLinkOf("start mailto:tesselby@example.org");
     ASSERT_TRUE(link.has_value());

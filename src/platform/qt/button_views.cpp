@@ -3,6 +3,8 @@
 #include "forms/runtime.h"
 #include "platform/qt/qt_convert.h"
 
+#include <QKeyEvent>
+
 namespace qtui {
 namespace {
 
@@ -43,6 +45,14 @@ CommandButtonView::CommandButtonView(forms::CommandButton& button, QWidget* pare
 void CommandButtonView::refresh(forms::Property what) {
     refreshButton(*this, state(), what);
     refreshCommon(what);
+}
+
+void CommandButtonView::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        animateClick();
+        return;
+    }
+    QPushButton::keyPressEvent(event);
 }
 
 void CommandButtonView::focusInEvent(QFocusEvent* event) {

@@ -16,6 +16,7 @@ public:
     void refresh(forms::Property what) override;
 
 protected:
+    void keyPressEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
 };
 

@@ -14,6 +14,9 @@ int showMessageBox(const std::string& text, int style, const std::string& title)
                     QString::fromStdString(text),
                     yesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok);
     box.setTextFormat(Qt::PlainText);
+    // Above every window, also the about, help and scores windows kept on top: a box that
+    // blocks the program must never hide behind one of them.
+    box.setWindowFlag(Qt::WindowStaysOnTopHint);
     const int answer = box.exec();
     if (!yesNo) return forms::vbOK;
     return answer == QMessageBox::Yes ? forms::vbYes : forms::vbNo;
@@ -43,7 +46,9 @@ QStringList nameFiltersOf(const std::string& filter) {
         const QString description = parts[i].trimmed();
         QStringList patterns;
         for (const QString& pattern : parts[i + 1].split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
-            patterns << caseFreePattern(pattern.trimmed());
+            // "*.*" means every file, also one saved without an extension.
+            const QString trimmed = pattern.trimmed();
+            patterns << (trimmed == QLatin1String("*.*") ? QStringLiteral("*") : caseFreePattern(trimmed));
         }
         if (description.isEmpty() || patterns.isEmpty()) continue;
         filters << QStringLiteral("%1 (%2)").arg(description, patterns.join(QLatin1Char(' ')));
@@ -55,6 +60,7 @@ std::optional<std::string> showFileDialog(const forms::FileDialogRequest& reques
     QFileDialog dialog;
     // Qt's own dialog: the native one would match the filter with regard to letter case.
     dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setWindowFlag(Qt::WindowStaysOnTopHint);
     dialog.setOption(QFileDialog::HideNameFilterDetails);
     dialog.setAcceptMode(request.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(request.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);

@@ -13,8 +13,11 @@ InstanceLock::InstanceLock(const QString& path) : lock_(path) {
 
 bool InstanceLock::heldElsewhere() {
     if (lock_.isLocked()) return false;
-    // tryLock removes a lock whose owner no longer runs before it gives up.
-    return !lock_.tryLock(0);
+    // tryLock removes a lock whose owner no longer runs before it gives up. Only a lock that a
+    // running copy holds means another instance: a lock file that cannot be written at all (no
+    // runtime folder, a full disk) must not keep the game from starting.
+    if (lock_.tryLock(0)) return false;
+    return lock_.error() == QLockFile::LockFailedError;
 }
 
 QString InstanceLock::defaultPath() {

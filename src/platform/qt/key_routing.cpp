@@ -10,6 +10,9 @@
 namespace qtui {
 
 std::optional<std::int16_t> keyAsciiOf(const QKeyEvent& event) {
+    // Ctrl+letter is a shortcut, or nothing: X11 would hand Ctrl+H on as a Backspace and Ctrl+M
+    // as an Enter, and a disabled menu's key would then act in the name box after all.
+    if (event.modifiers() & (Qt::ControlModifier | Qt::MetaModifier)) return std::nullopt;
     switch (event.key()) {
         case Qt::Key_Return:
         case Qt::Key_Enter: return 13;

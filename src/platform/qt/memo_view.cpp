@@ -17,8 +17,8 @@ MemoView::MemoView(forms::TextBox& box, QWidget* parent)
     setTabChangesFocus(true);
     const auto bars = state().scrollBars ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff;
     setVerticalScrollBarPolicy(bars);
-    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    setHorizontalScrollBarPolicy(bars);
+    setLineWrapMode(state().scrollBars ? QPlainTextEdit::NoWrap : QPlainTextEdit::WidgetWidth);
     connect(this, &QPlainTextEdit::textChanged, this, [this] { reportEdit(); });
     refresh(forms::Property::Everything);
 }

@@ -109,6 +109,13 @@ void SoundPlayer::stopCurrent() {
 }
 
 void SoundPlayer::play(const std::filesystem::path& file) {
+    // Sounds are read on the window thread: a pipe would block it, a huge file stall it.
+    constexpr std::uintmax_t LargestSound = 16u << 20;
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(file, ec) || std::filesystem::file_size(file, ec) > LargestSound ||
+        ec) {
+        return;
+    }
     if (!openDevice()) return;
     stopCurrent();
     const Mixer* mix = loadMixer();

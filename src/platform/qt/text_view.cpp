@@ -25,7 +25,9 @@ void refreshTextBoxLook(QWidget& box, const forms::Design& state, forms::Propert
 
 TextView::TextView(forms::TextBox& box, QWidget* parent) : QLineEdit(parent), ControlView(box) {
     setFocusPolicy(state().tabStop ? Qt::StrongFocus : Qt::ClickFocus);
-    setMaxLength(state().maxLength > 0 ? state().maxLength : 32767);
+    // The maximum length limits what the user types (see keyPressEvent), not what the program
+    // writes: a loaded game may bring a longer name, and it shows whole.
+    setMaxLength(32767);
     setReadOnly(state().locked);
     setFrame(true);
     connect(this, &QLineEdit::textEdited, this, [this] { reportEdit(); });
@@ -68,7 +70,13 @@ bool TextView::event(QEvent* event) {
 void TextView::keyPressEvent(QKeyEvent* event) {
     const KeyRouting routing = routeKeyPress(box(), *event);
     switch (routing.fate) {
-        case KeyFate::Apply: QLineEdit::keyPressEvent(event); break;
+        case KeyFate::Apply:
+            if (typesACharacter(*event) && full()) {
+                event->accept();  // a full box refuses another character
+            } else {
+                QLineEdit::keyPressEvent(event);
+            }
+            break;
         case KeyFate::Swallow: event->accept(); break;
         case KeyFate::Replace:
             event->accept();
@@ -77,11 +85,22 @@ void TextView::keyPressEvent(QKeyEvent* event) {
     }
 }
 
+bool TextView::full() const {
+    const int limit = state().maxLength;
+    return limit > 0 && text().size() - selectedText().size() >= limit;
+}
+
+bool TextView::typesACharacter(const QKeyEvent& event) {
+    const QString typed = event.text();
+    return !typed.isEmpty() && typed.front().isPrint() &&
+           !(event.modifiers() & (Qt::ControlModifier | Qt::MetaModifier));
+}
+
 void TextView::typeReplacement(std::int16_t keyAscii) {
     if (keyAscii == 13) return;
     if (keyAscii == 8) {
         backspace();
-    } else {
+    } else if (!full()) {
         insert(textOfKeyAscii(keyAscii));
     }
     reportEdit();

@@ -22,6 +22,9 @@ private:
     forms::TextBox& box() const { return static_cast<forms::TextBox&>(control()); }
     void reportEdit();
     void typeReplacement(std::int16_t keyAscii);
+    // True when the box holds its maximum length of text, not counting a selection to replace.
+    bool full() const;
+    static bool typesACharacter(const QKeyEvent& event);
 };
 
 // Colours, font and enabled state, the same for one-line and multi-line boxes.
