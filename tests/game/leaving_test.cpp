@@ -1,20 +1,16 @@
 // Leaving a game: Game > New hands over to the start window, Game > Exit and the close box end
 // the program, each after the save prompt when the game has unsaved changes and is not watched.
 #include "game/saved_game_files.h"
-#include "scenario/scenario.h"
+#include "game/game_scenario.h"
 
 namespace {
 
-class Leaving : public Scenario {
+class Leaving : public GameScenario {
 protected:
     void SetUp() override {
         startProgram();
         newGame("Ann", "Bob", 'X', 'H');
         platform.sounds.clear();
-    }
-    void play(int cell) {
-        user.click(g.cell(cell));
-        advance(5);
     }
     std::string path(const std::string& name) { return (folder() / name).string(); }
     void expectSavePrompt(const std::string& text) {

@@ -1,21 +1,17 @@
 // Game > Load Game in the game window: what a saved game puts back, what a cancel leaves, and
 // how a file that is not a saved game hands over to the start window.
 #include "game/saved_game_files.h"
-#include "scenario/scenario.h"
+#include "game/game_scenario.h"
 
 #include <filesystem>
 
 namespace {
 
-class LoadGame : public Scenario {
+class LoadGame : public GameScenario {
 protected:
     void SetUp() override {
         startProgram();
         newGame("Ann", "Bob", 'X', 'H');
-    }
-    void play(int cell) {
-        user.click(g.cell(cell));
-        advance(5);
     }
     // Chooses Game > Load Game and opens `file` (written into the folder as game.TBY).
     std::string load(const std::string& bytes) {

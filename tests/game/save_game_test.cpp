@@ -1,7 +1,7 @@
 // Game > Save As and Game > Save: the sixteen records, the scores' fix-up, the dialog, and what
 // a save that cannot be written leaves behind.
 #include "game/saved_game_files.h"
-#include "scenario/scenario.h"
+#include "game/game_scenario.h"
 
 #include <sys/resource.h>
 
@@ -11,15 +11,11 @@
 
 namespace {
 
-class SaveGame : public Scenario {
+class SaveGame : public GameScenario {
 protected:
     void SetUp() override {
         startProgram();
         newGame("Ann", "Bob", 'X', 'H');
-    }
-    void play(int cell) {
-        user.click(g.cell(cell));
-        advance(5);
     }
     void saveAs(const std::string& path) {
         platform.answerFileDialog(path);

@@ -1,18 +1,14 @@
 // A game saved with Save As and loaded again is the same game, and saving it once more gives
 // the very same bytes, whatever state the game window was in when it was saved.
 #include "game/saved_game_files.h"
-#include "scenario/scenario.h"
+#include "game/game_scenario.h"
 
 #include <algorithm>
 
 namespace {
 
-class SaveRoundTrip : public Scenario {
+class SaveRoundTrip : public GameScenario {
 protected:
-    void play(int cell) {
-        user.click(g.cell(cell));
-        advance(5);
-    }
     std::string path(const std::string& name) { return (folder() / name).string(); }
     void saveAs(const std::string& file) {
         platform.answerFileDialog(file);
