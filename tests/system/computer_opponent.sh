@@ -9,15 +9,6 @@ set -euo pipefail
 TEST_NAME=computer_opponent
 source "$(dirname "${BASH_SOURCE[0]}")/x_session.bash" "$@"
 
-GAME_CLIENT=286
-START_CLIENT=169
-
-# The start window's options (twips from its client area's top left; frames at 120,1110,
-# 1815,1110 and 120,1890).
-OPTION1=(2940 1425 225 210)  # X'ss go first
-OPTION3=(1215 1185 225 210)  # player 2 is the computer
-OPTION6=(1935 2040 240 210)  # Normal
-
 # The board: three rows of cells from 420 to 3555 twips down, across the whole window.
 board_area() { echo "215x$(( (3555 - 420) / TWIPS_PER_PIXEL ))+0+$(( $1 + 420 / TWIPS_PER_PIXEL ))"; }
 blue_on_board() { import -window "$1" "$snapshot" && (( $(count_pixels "$snapshot" "$(board_area "$2")" "$BLUE") > 100 )); }
@@ -26,13 +17,8 @@ start_program
 game=$(wait_for_window Tesselby)
 press "$game" ctrl+n
 start=$(wait_for_window "Kestrovan - Tesselby")
-start_top=$(client_top "$start" $START_CLIENT)
-type_text "$start" Ann
-press "$start" Return
-type_text "$start" Cpu
-click_control "$start" "$start_top" "${OPTION1[@]}"
-click_control "$start" "$start_top" "${OPTION3[@]}"
-click_control "$start" "$start_top" "${OPTION6[@]}"  # the levels are enabled with the computer
+# The levels are enabled once the computer is chosen.
+fill_start_window "$start" Ann Cpu OPTION1 OPTION3 OPTION6
 sleep 0.2
 shot "$start" computer_opponent_1_start_filled
 press "$start" ctrl+n

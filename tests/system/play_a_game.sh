@@ -10,17 +10,6 @@ set -euo pipefail
 TEST_NAME=play_a_game
 source "$(dirname "${BASH_SOURCE[0]}")/x_session.bash" "$@"
 
-# Client heights in pixels: the game window before a game is set up and during one, and the
-# start window.
-NOT_READY_CLIENT=238
-GAME_CLIENT=286
-START_CLIENT=169
-
-# The start window's controls (twips from its client area's top left; the options sit in
-# frames at 1815,1110 and 120,1110).
-OPTION1=(2940 1425 225 210)  # X'ss go first
-OPTION4=(1215 1425 225 210)  # player 2 is human
-
 # The strike pictures are gold; nothing else on the board is.
 GOLD='r > 0.85 && g > 0.55 && g < 0.9 && b < 0.45'
 # The top row of the board, where its strike line lies.
@@ -41,15 +30,7 @@ game_top=$(client_top "$game" $NOT_READY_CLIENT)
 press "$game" ctrl+n
 start=$(wait_for_window "Kestrovan - Tesselby")
 poll 3 "the game window stayed on the screen beside the start window" has_no_window Tesselby
-start_top=$(client_top "$start" $START_CLIENT)
-
-# Pl1 has the focus; Enter moves on to Pl2.
-type_text "$start" Ann
-press "$start" Return
-type_text "$start" Bob
-# Each option hands the focus on to a name box at once.
-click_control "$start" "$start_top" "${OPTION1[@]}"
-click_control "$start" "$start_top" "${OPTION4[@]}"
+fill_start_window "$start" Ann Bob OPTION1 OPTION4
 sleep 0.2
 shot "$start" play_a_game_1_start_filled
 

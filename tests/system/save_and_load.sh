@@ -10,14 +10,6 @@ set -euo pipefail
 TEST_NAME=save_and_load
 source "$(dirname "${BASH_SOURCE[0]}")/x_session.bash" "$@"
 
-# Client heights in pixels: the game window with the score area, and the start window.
-GAME_CLIENT=286
-START_CLIENT=169
-
-# The start window's options (twips from its client area's top left).
-OPTION1=(2940 1425 225 210)  # X'ss go first
-OPTION4=(1215 1425 225 210)  # player 2 is human
-
 saved="$XDG_RUNTIME_DIR/game.TBY"
 file_saved() { [[ -s $saved ]]; }
 
@@ -38,12 +30,7 @@ start_program
 game=$(wait_for_window Tesselby)
 press "$game" ctrl+n
 start=$(wait_for_window "Kestrovan - Tesselby")
-start_top=$(client_top "$start" $START_CLIENT)
-type_text "$start" Ann
-press "$start" Return
-type_text "$start" Bob
-click_control "$start" "$start_top" "${OPTION1[@]}"
-click_control "$start" "$start_top" "${OPTION4[@]}"
+fill_start_window "$start" Ann Bob OPTION1 OPTION4
 press "$start" ctrl+n
 game=$(wait_for_window Tesselby)
 game_top=$(client_top "$game" $GAME_CLIENT)

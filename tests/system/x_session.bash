@@ -159,6 +159,36 @@ x11.XCloseDisplay(display)
 EOF
 }
 
+# Client heights in pixels the program sets: the game window before a game is set up and
+# during one, and the start window.
+NOT_READY_CLIENT=238
+GAME_CLIENT=286
+START_CLIENT=169
+
+# The start window's options (twips from its client area's top left; the options sit in frames
+# at 120,1110, 1815,1110 and 120,1890).
+OPTION1=(2940 1425 225 210)  # X'ss go first
+OPTION3=(1215 1185 225 210)  # player 2 is the computer
+OPTION4=(1215 1425 225 210)  # player 2 is human
+OPTION6=(1935 2040 240 210)  # Normal
+
+# fill_start_window WINDOW NAME1 NAME2 OPTION...: types the two names (Pl1 has the focus, Enter
+# moves on to Pl2) and clicks each option given by its variable name (OPTION1, OPTION4 ...).
+# Each option hands the focus on to a name box at once.
+fill_start_window() {
+  local window=$1 top
+  top=$(client_top "$window" $START_CLIENT)
+  type_text "$window" "$2"
+  press "$window" Return
+  type_text "$window" "$3"
+  shift 3
+  local option
+  for option in "$@"; do
+    local -n place=$option
+    click_control "$window" "$top" "${place[@]}"
+  done
+}
+
 # shot WINDOW NAME: keeps a picture of WINDOW as NAME.png in the screenshot folder.
 shot() { import -window "$1" "$shots/$2.png"; }
 
