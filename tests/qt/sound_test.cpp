@@ -1,5 +1,6 @@
 // Sound: a wave file really reaches the device, a new sound cuts the one playing, and without a
-// device (or without a readable file) there is silence and nothing on stderr.
+// device (or without a readable file) there is silence and nothing on stderr; a request for a file
+// that cannot play still ends the sound before it.
 #include "platform/qt/sound_player.h"
 #include "qt_fixture.h"
 
@@ -9,7 +10,9 @@
 #include <cstdint>
 #include <cstdlib>
 #include <fstream>
+#include <filesystem>
 #include <string>
+#include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
 
@@ -134,6 +137,24 @@ TEST_F(Sound, MissingOrUnreadableFileMeansSilenceWithNothingPrinted) {
         EXPECT_TRUE(player.deviceOpen());
     });
     EXPECT_EQ(printed, "");
+}
+
+TEST_F(Sound, RequestThatCannotPlayStillStopsTheSoundPlaying) {
+    writeWave(file("long.wav"), 12000, 10.0);
+    std::ofstream(file("text.wav")) << "not a sound";
+    writeWave(file("huge.wav"), 12000, 0.1);
+    std::filesystem::resize_file(file("huge.wav"), 17u << 20);  // too large to be read as a sound
+    ASSERT_EQ(mkfifo(file("pipe.wav").c_str(), 0600), 0);
+    setenv("SDL_AUDIODRIVER", "dummy", 1);
+
+    qtui::SoundPlayer player;
+    for (const std::string& cannotPlay : {file("missing.wav"), file("text.wav"), file("huge.wav"),
+                                          file("pipe.wav"), folder.path().toStdString()}) {
+        player.play(file("long.wav"));
+        ASSERT_TRUE(player.playing());
+        player.play(cannotPlay);
+        EXPECT_FALSE(player.playing()) << cannotPlay;
+    }
 }
 
 }  // namespace

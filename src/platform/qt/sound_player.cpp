@@ -41,6 +41,7 @@ struct Mixer {
     decltype(&Mix_FreeChunk) freeChunk;
     decltype(&Mix_PlayChannelTimed) playChannelTimed;
     decltype(&Mix_HaltChannel) haltChannel;
+    decltype(&Mix_Playing) channelPlaying;
 };
 
 template <class Function>
@@ -66,7 +67,8 @@ const Mixer* loadMixer() {
                               bind(mixer, "Mix_LoadWAV_RW", m.loadWavRw) &&
                               bind(mixer, "Mix_FreeChunk", m.freeChunk) &&
                               bind(mixer, "Mix_PlayChannelTimed", m.playChannelTimed) &&
-                              bind(mixer, "Mix_HaltChannel", m.haltChannel);
+                              bind(mixer, "Mix_HaltChannel", m.haltChannel) &&
+                              bind(mixer, "Mix_Playing", m.channelPlaying);
         return complete ? &m : nullptr;
     }();
     return loaded;
@@ -101,6 +103,10 @@ bool SoundPlayer::openDevice() {
     return state_ == State::Open;
 }
 
+bool SoundPlayer::playing() const {
+    return state_ == State::Open && loadMixer()->channelPlaying(Channel) != 0;
+}
+
 void SoundPlayer::stopCurrent() {
     const Mixer* mix = loadMixer();
     mix->haltChannel(Channel);
@@ -109,6 +115,9 @@ void SoundPlayer::stopCurrent() {
 }
 
 void SoundPlayer::play(const std::filesystem::path& file) {
+    // Whatever comes of the new request, the sound before it ends here: a file that cannot play
+    // means silence, not the rest of a long sound.
+    if (state_ == State::Open) stopCurrent();
     // Sounds are read on the window thread: a pipe would block it, a huge file stall it.
     constexpr std::uintmax_t LargestSound = 16u << 20;
     std::error_code ec;
@@ -117,7 +126,6 @@ void SoundPlayer::play(const std::filesystem::path& file) {
         return;
     }
     if (!openDevice()) return;
-    stopCurrent();
     const Mixer* mix = loadMixer();
     // The file is read afresh each time: a skin or a sound may be replaced while the program runs.
     current_ = mix->loadWavRw(mix->rwFromFile(file.c_str(), "rb"), 1);

@@ -1,7 +1,8 @@
 #pragma once
-// Wave files played on one channel: a new sound cuts the one playing, and a call returns as soon
-// as playback has started. The audio device opens on the first sound; no device, a missing file
-// or a file that is no sound means silence, with nothing printed.
+// Wave files played on one channel: every request cuts the sound playing, even one for a file
+// that cannot play, and a call returns as soon as playback has started. The audio device opens on
+// the first sound; no device, a missing file or a file that is no sound means silence, with
+// nothing printed.
 #include <filesystem>
 
 struct Mix_Chunk;
@@ -19,6 +20,8 @@ public:
 
     // False until a sound has opened the device, and for good once opening it failed.
     bool deviceOpen() const { return state_ == State::Open; }
+    // True while a sound is still playing.
+    bool playing() const;
 
 private:
     enum class State { Closed, Open, Unavailable };
