@@ -1,8 +1,12 @@
 // The board: a click arms its cell's 1-ms commit timer, and the commit places the mark of the
-// player whose turn it is at that tick, passes the turn and runs the result check.
+// player whose turn it is at that tick, passes the turn and runs the result check. Also the one
+// reading of what the nine cells show, for the rules, the saved-game writer and the tests.
 #include "game/gamer.h"
 
 #include "app.h"
+
+#include <array>
+#include <string>
 
 namespace game {
 using forms::White;
@@ -64,5 +68,41 @@ void gamer::commitCell(int number) {
 }
 
 void gamer::Checker_Click() { CheckTimer.setEnabled(true); }
+
+// ---- Reading the board ----
+
+Board gamer::board() {
+    // Pictures compare by handle: a cell is a mark only while it shows that very picture.
+    const forms::Picture cross = Xpic.picture();
+    const forms::Picture nought = Opic.picture();
+    std::array<Board::Cell, 9> cells;
+    for (int n = 1; n <= 9; ++n) {
+        const forms::Picture shown = cell(n).picture();
+        const Mark mark = shown == cross ? Mark::X : shown == nought ? Mark::O : Mark::None;
+        cells[n - 1] = {mark, cell(n).enabled()};
+    }
+    return Board(cells);
+}
+
+bool Board::full() const {
+    for (int n = 1; n <= 9; ++n) {
+        if (isFree(n)) return false;
+    }
+    return true;
+}
+
+std::string Board::text() const {
+    std::string rows;
+    for (int n = 1; n <= 9; ++n) {
+        const Mark mark = shows(n);
+        if (isFree(n)) {
+            rows += mark == Mark::None ? '.' : '?';
+        } else {
+            rows += mark == Mark::X ? 'X' : mark == Mark::O ? 'O' : '#';
+        }
+        if (n % 3 == 0 && n < 9) rows += '|';
+    }
+    return rows;
+}
 
 }  // namespace game

@@ -35,30 +35,19 @@ constexpr std::array<LineTest, 24> lineTests{{
 
 constexpr std::array<int, 4> corners{1, 3, 7, 9};
 
-// The first free cell that would complete a line of the side showing `mark`.
-std::optional<int> lineTarget(gamer& g, const forms::Picture& mark) {
+// The first free cell that would complete a line of `mark`'s side.
+std::optional<int> lineTarget(const Board& board, Mark mark) {
     for (const LineTest& test : lineTests) {
-        forms::Image& a = g.cell(test.a);
-        forms::Image& b = g.cell(test.b);
-        if (!a.enabled() && !b.enabled() && a.picture() == mark && b.picture() == mark &&
-            g.cell(test.target).enabled()) {
+        if (board.holds(test.a, mark) && board.holds(test.b, mark) && board.isFree(test.target)) {
             return test.target;
         }
     }
     return std::nullopt;
 }
 
-bool allCellsTaken(gamer& g) {
-    for (int n = 1; n <= 9; ++n) {
-        if (g.cell(n).enabled()) return false;
-    }
-    return true;
-}
-
 // A won or drawn match is on show until its pause timer clears the board.
-bool resultOnShow(gamer& g) {
-    return allCellsTaken(g) &&
-           (g.Timer10.enabled() || g.Timer11.enabled() || g.Timer12.enabled());
+bool resultOnShow(gamer& g, const Board& board) {
+    return board.full() && (g.Timer10.enabled() || g.Timer11.enabled() || g.Timer12.enabled());
 }
 
 }  // namespace
@@ -86,7 +75,8 @@ void gamer::CheckTimer_Timer() {
     }
 
     // The passes look from O's side; in a watched game X therefore blocks O before it wins.
-    if (auto target = lineTarget(*this, Opic.picture())) {
+    const Board now = board();
+    if (auto target = lineTarget(now, Mark::O)) {
         lineMove(*target);
         return;
     }
@@ -94,7 +84,7 @@ void gamer::CheckTimer_Timer() {
         randomMoveAndStop();
         return;
     }
-    if (auto target = lineTarget(*this, Xpic.picture())) {
+    if (auto target = lineTarget(now, Mark::X)) {
         lineMove(*target);
         return;
     }
@@ -107,7 +97,7 @@ void gamer::CheckTimer_Timer() {
     reseedFromTimer();
     std::vector<int> freeCorners;
     for (int corner : corners) {
-        if (cell(corner).enabled()) freeCorners.push_back(corner);
+        if (now.isFree(corner)) freeCorners.push_back(corner);
     }
     if (freeCorners.empty()) {
         randomMoveAndStop();
@@ -151,18 +141,19 @@ void gamer::randomMoveAndStop() {
 void gamer::Checker2_Click() {
     // A draw of 1 to 10 picks a start cell; the first free cell from there up to n9 gets the
     // move. A draw of 10, or one above every free cell, draws again.
+    const Board now = board();
     for (;;) {
         reseedFromTimer();
         RandomCell = drawFrom1To(10);
         for (int n = RandomCell; n <= 9; ++n) {
-            if (cell(n).enabled()) {
+            if (now.isFree(n)) {
                 commitTimer(n).setEnabled(true);
                 return;
             }
         }
-        if (allCellsTaken(*this)) {
+        if (now.full()) {
             // A match already scored and waiting for its pause is not scored again.
-            if (!resultOnShow(*this)) app.Computer.CheckGameOver();
+            if (!resultOnShow(*this, now)) app.Computer.CheckGameOver();
             return;
         }
     }
@@ -174,7 +165,7 @@ void gamer::Timer_Timer() {
     // Armed by a click during the computer's turn; it ticks on until a real move stops it.
     if (PlayerTurn != 2) return;
     const int number = drawFrom1To(9);
-    if (!cell(number).enabled()) return;  // a taken cell: try again at the next tick
+    if (!board().isFree(number)) return;  // a taken cell: try again at the next tick
     Opx1.setCaption("ACTIVE");
     app.Computer.PlayWav(".\\Button.wav");
     cell(number).setPicture(Opic.picture());

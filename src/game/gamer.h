@@ -3,6 +3,7 @@
 // game's state (hidden labels used as variables, a hidden check box, picture holders, timers).
 #include "forms/controls.h"
 #include "forms/form.h"
+#include "game/board.h"
 
 #include <cstdint>
 
@@ -120,6 +121,8 @@ public:
     // The nine cells and their commit timers, in board order (n1..n9, Timer1..Timer9).
     forms::Image& cell(int number);
     forms::Timer& commitTimer(int number);
+    // What the nine cells show now.
+    Board board();
 
 protected:
     void form_load() override;

@@ -36,26 +36,13 @@ constexpr std::array<BoardLine, 8> lines{{
     {7, 8, 9, &gamer::h3},  // bottom row
 }};
 
-// A cell is a side's mark when it is taken (disabled) and shows that side's very picture.
-bool markedBy(gamer& g, int number, const forms::Picture& mark) {
-    forms::Image& cell = g.cell(number);
-    return !cell.enabled() && cell.picture() == mark;
-}
-
-const BoardLine* completeLine(gamer& g, const forms::Picture& mark) {
+const BoardLine* completeLine(const Board& board, Mark mark) {
     for (const BoardLine& line : lines) {
-        if (markedBy(g, line.a, mark) && markedBy(g, line.b, mark) && markedBy(g, line.c, mark)) {
+        if (board.holds(line.a, mark) && board.holds(line.b, mark) && board.holds(line.c, mark)) {
             return &line;
         }
     }
     return nullptr;
-}
-
-bool boardFull(gamer& g) {
-    for (int n = 1; n <= 9; ++n) {
-        if (g.cell(n).enabled()) return false;
-    }
-    return true;
 }
 
 void lockBoard(gamer& g) {
@@ -87,9 +74,10 @@ void Computer::CheckGameOver() {
     Player1Score = scoreValue(g.Cr1.caption()).value_or(0);
     Player2Score = scoreValue(g.Cr2.caption()).value_or(0);
 
-    const BoardLine* line = completeLine(g, g.Xpic.picture());
+    const Board board = g.board();
+    const BoardLine* line = completeLine(board, Mark::X);
     const bool crossWon = line != nullptr;
-    if (!line) line = completeLine(g, g.Opic.picture());
+    if (!line) line = completeLine(board, Mark::O);
 
     if (line) {
         (g.*(line->strike)).setVisible(true);
@@ -107,7 +95,7 @@ void Computer::CheckGameOver() {
     }
 
     // A disabled blank cell counts towards a full board as much as a mark does.
-    if (boardFull(g)) {
+    if (board.full()) {
         PlayWav(".\\Clear.wav");
         g.label.setForeColor(Yellow);
         g.label.setCaption("Draw!");

@@ -33,13 +33,11 @@ bool quotedLineReadsBack(const std::string& name) { return name.find('"') == std
 
 // ---- Squares -----------------------------------------------------------------------------
 
-std::string squareRecord(gamer& window, forms::Image& square) {
-    const forms::Picture shown = square.picture();
-    if (shown == window.ip1.picture()) return "0";
-    if (shown == window.Xpic.picture()) return "1";
-    if (shown == window.Opic.picture()) return "2";
-    // Every square is always set from one of the three; should one not be, it is written as
-    // free so that the file still holds one record per square.
+// Only what a square shows counts: a free square showing a mark about to be placed is saved with
+// it. A square showing neither mark (a skin's picture since replaced) is saved as free.
+std::string squareRecord(Mark shown) {
+    if (shown == Mark::X) return "1";
+    if (shown == Mark::O) return "2";
     return "0";
 }
 
@@ -82,8 +80,8 @@ SavedRecords savedLinesOf(gamer& window) {
     lines[NameBRecord] = savedNameLine(window.Name2.caption());
     lines[ScoreARecord] = window.Cr1.caption();
     lines[ScoreBRecord] = window.Cr2.caption();
-    for (int n = 1; n <= 9; ++n)
-        lines[FirstSquareRecord + n - 1] = squareRecord(window, window.cell(n));
+    const Board board = window.board();
+    for (int n = 1; n <= 9; ++n) lines[FirstSquareRecord + n - 1] = squareRecord(board.shows(n));
     lines[TurnRecord] = turnRecord(window.PlayerTurn);
     lines[OpponentRecord] = opponentRecord(window.Tmplabel2.caption());
     lines[LevelRecord] = levelRecord(window.CompSkill.caption());

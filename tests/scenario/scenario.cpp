@@ -52,24 +52,7 @@ std::string Scenario::readFile(const std::string& path) const {
     return out.str();
 }
 
-std::string Scenario::board() {
-    auto& g = app->gamer;
-    std::string rows;
-    for (int n = 1; n <= 9; ++n) {
-        auto& cell = g.cell(n);
-        const auto picture = cell.picture();
-        const bool enabled = cell.enabled();
-        const bool x = picture == g.Xpic.picture();
-        const bool o = picture == g.Opic.picture();
-        if (!enabled) {
-            rows += x ? 'X' : o ? 'O' : '#';
-        } else {
-            rows += (x || o) ? '?' : '.';
-        }
-        if (n % 3 == 0 && n < 9) rows += '|';
-    }
-    return rows;
-}
+std::string Scenario::board() { return app->gamer.board().text(); }
 
 void Scenario::setBoard(const std::string& rows) {
     auto& g = app->gamer;

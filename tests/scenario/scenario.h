@@ -25,9 +25,7 @@ protected:
     std::string readFile(const std::string& path) const;
     std::filesystem::path folder() const { return folder_; }
 
-    // The board as "XO.|.X.|..O": X and O are taken cells (disabled, showing Xpic's or Opic's
-    // picture), '.' a free cell (enabled), '#' a disabled cell showing neither mark, and '?' an
-    // enabled cell showing a mark (a computer's line move before its commit).
+    // The board as the game window reads it, in its text form ("XO.|.X.|..O").
     std::string board();
     // Puts marks on the board directly, as a loaded game would.
     void setBoard(const std::string& rows);
