@@ -119,6 +119,9 @@ void clearForLoad(gamer& window) {
     // board a second later, and its strike line would stand over the loaded game.
     for (forms::Timer* pause : {&window.Timer10, &window.Timer11, &window.Timer12})
         pause->setEnabled(false);
+    // A click still waiting for a turn belongs to the game that goes: committed on the loaded
+    // one, it would put a mark there that nobody made.
+    for (int n = 1; n <= 9; ++n) window.commitTimer(n).setEnabled(false);
     for (forms::Image* strike : {&window.h1, &window.h2, &window.h3, &window.h4, &window.h5,
                                  &window.h6, &window.h7, &window.h8})
         strike->setVisible(false);

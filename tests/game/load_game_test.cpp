@@ -245,4 +245,48 @@ TEST_F(LoadGame, ALoadDuringThePauseAfterAWinIsNotClearedByThatPause) {
     EXPECT_EQ(g.label.caption(), "Ann it's your turn!");
 }
 
+// ---- A click still waiting when a game is loaded ------------------------------------------
+
+// Before the first game of a run nobody has the turn, so a click on a cell of a game loaded
+// then waits for one. The next loaded game, which does give the turn, must not receive it.
+class LoadWithAClickWaiting : public GameScenario {
+protected:
+    void SetUp() override { startProgram(); }
+    void answerWith(const SavedGameFile& file) {
+        platform.answerFileDialog(writeFile("game.TBY", file.text()));
+    }
+    void clickWithNobodyToMove() {
+        user.click(game().n5);
+        advance(50);
+        ASSERT_EQ(board(), "O..|...|...") << "nobody has the turn: the click places nothing";
+    }
+    void expectTheNextLoadUntouched() {
+        platform.answerMessageBox(7, "Save Game before loading another?");
+        answerWith(SavedGameFile{.name1 = "Cat", .board = "..O|...|...", .turn = "1"});
+        user.choose(game().LoadGame);
+        advance(50);
+        EXPECT_EQ(board(), "..O|...|...");
+        EXPECT_EQ(game().PlayerTurn, 1);
+        EXPECT_EQ(status(), "Cat it's your turn!");
+        EXPECT_EQ(game().Opx1.caption(), "") << "the loaded game is unchanged";
+    }
+    const SavedGameFile noTurn{.board = "O..|...|...", .turn = "0"};
+};
+
+TEST_F(LoadWithAClickWaiting, AfterAGameLoadedInTheGameWindow) {
+    answerWith(noTurn);
+    user.choose(game().LoadGame);
+    clickWithNobodyToMove();
+    expectTheNextLoadUntouched();
+}
+
+TEST_F(LoadWithAClickWaiting, AfterAGameLoadedFromTheStartWindow) {
+    user.choose(game().Newg);
+    answerWith(noTurn);
+    user.choose(startWindow().LoadGame);  // the names are empty: no first player either
+    ASSERT_TRUE(game().isShown());
+    clickWithNobodyToMove();
+    expectTheNextLoadUntouched();
+}
+
 }  // namespace
