@@ -33,13 +33,13 @@ void gamer::Timer9_Timer() { commitCell(9); }
 
 void gamer::clickCell(int number) {
     // While the computer is to move a click places nothing; it only wakes the fallback move.
-    if (Tmplabel2.caption() == "1" && PlayerTurn == 2) {
+    if (againstComputer() && PlayerTurn == 2) {
         Timer.setEnabled(true);
         return;
     }
     // In a watched game the user never moves for X.
-    if (CvsC.value() == 1 && PlayerTurn == 1) return;
-    Opx1.setCaption("ACTIVE");
+    if (watched() && PlayerTurn == 1) return;
+    markChanged();
     commitTimer(number).setEnabled(true);
 }
 
@@ -51,16 +51,16 @@ void gamer::commitCell(int number) {
     // An O on the bottom-left cell has a sound of its own, cut short by the click sound.
     const bool noughtOnBottomLeft = number == 7 && !crossMoves;
 
-    Opx1.setCaption("ACTIVE");
+    markChanged();
     app.Computer.PlayWav(noughtOnBottomLeft ? ".\\O's.wav" : ".\\Button.wav");
     cell(number).setPicture(crossMoves ? Xpic.picture() : Opic.picture());
     cell(number).setEnabled(false);
     PlayerTurn = crossMoves ? 2 : 1;
-    Label1.setCaption(crossMoves ? "2" : "1");
+    recordTurn(PlayerTurn);
     if (noughtOnBottomLeft) app.Computer.PlayWav(".\\Button.wav");
     label.setForeColor(White);
     label.setCaption((crossMoves ? Name2 : Name1).caption() + " it's your turn!");
-    if (CvsC.value() == 1) Checker_Click();
+    if (watched()) Checker_Click();
     app.Computer.CheckGameOver();
     Timer13.setEnabled(true);
     Timer14.setEnabled(true);

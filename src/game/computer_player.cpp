@@ -69,9 +69,9 @@ std::int16_t gamer::drawFrom1To(int count) {
 
 void gamer::CheckTimer_Timer() {
     // Outside a watched game the computer moves only on player 2's turn against the computer.
-    if (CvsC.value() != 1) {
+    if (!watched()) {
         if (PlayerTurn == 1) return;
-        if (Tmplabel2.caption() != "1") return;
+        if (!againstComputer()) return;
     }
 
     // The passes look from O's side; in a watched game X therefore blocks O before it wins.
@@ -80,7 +80,7 @@ void gamer::CheckTimer_Timer() {
         lineMove(*target);
         return;
     }
-    if (CompSkill.caption() == "1") {  // Easy completes its own line but never blocks
+    if (level() == Level::Easy) {  // Easy completes its own line but never blocks
         randomMoveAndStop();
         return;
     }
@@ -88,7 +88,7 @@ void gamer::CheckTimer_Timer() {
         lineMove(*target);
         return;
     }
-    if (CompSkill.caption() != "3") {  // Normal, and every watched game
+    if (level() != Level::Hard) {  // Normal, and every watched game
         randomMoveAndStop();
         return;
     }
@@ -166,16 +166,16 @@ void gamer::Timer_Timer() {
     if (PlayerTurn != 2) return;
     const int number = drawFrom1To(9);
     if (!board().isFree(number)) return;  // a taken cell: try again at the next tick
-    Opx1.setCaption("ACTIVE");
+    markChanged();
     app.Computer.PlayWav(".\\Button.wav");
     cell(number).setPicture(Opic.picture());
     cell(number).setEnabled(false);
     commitTimer(number).setEnabled(false);
     PlayerTurn = 1;
-    Label1.setCaption("1");
+    recordTurn(PlayerTurn);
     label.setForeColor(White);
     label.setCaption(Name1.caption() + " it's your turn!");
-    if (CvsC.value() == 1) Checker_Click();
+    if (watched()) Checker_Click();
     app.Computer.CheckGameOver();
     Timer13.setEnabled(true);
     Timer14.setEnabled(true);
@@ -186,7 +186,7 @@ void gamer::Timer_Timer() {
 void gamer::Timer13_Timer() {
     // The start window is closed during play, so Option3 reads as not selected: in play this
     // watcher keeps ticking without starting anything; Timer14 does the real work.
-    const bool playerTwoToMove = Label1.caption() == "2";
+    const bool playerTwoToMove = recordedTurn() == 2;
     const bool againstComputer = app.Start.Option3.value();
     if (playerTwoToMove && againstComputer) {
         CheckTimer.setEnabled(true);
@@ -195,8 +195,8 @@ void gamer::Timer13_Timer() {
 }
 
 void gamer::Timer14_Timer() {
-    Label1.setCaption(std::to_string(PlayerTurn));
-    if (Label1.caption() == "2" && CvsC.value() == 0) {
+    recordTurn(PlayerTurn);
+    if (recordedTurn() == 2 && !watched()) {
         Timer14.setEnabled(false);
         Checker_Click();
     }

@@ -18,31 +18,26 @@ void gamer::Timer15_Timer() {
     NameB.setCaption(Name2.caption() + ": " + score2);
 
     // A turn handed over by the start window's Load Game takes effect here, once.
-    if (Bn1.caption() == "1") {
-        PlayerTurn = 1;
-        Bn1.setCaption("");
-    }
-    if (Bn1.caption() == "2") {
-        PlayerTurn = 2;
-        Bn1.setCaption("");
+    if (const int turn = handedOverTurn(); turn != 0) {
+        PlayerTurn = static_cast<std::int16_t>(turn);
+        handOverTurn(0);
     }
 
     // Reading the start window's names keeps it loaded, hidden, while the game runs.
-    const bool watched = CvsC.value() == 1;
     const bool name1Filled = !app.Start.Pl1.text().empty();
     const bool name2Filled = !app.Start.Pl2.text().empty();
-    if (name1Filled && name2Filled && watched) SAs.setEnabled(false);
+    if (name1Filled && name2Filled && watched()) SAs.setEnabled(false);
 }
 
 void gamer::Score_Click() {
     app.Computer.PlayWav(".\\Button.wav");
     // A watched game goes on in view beside the scores; any other game waits for Ok. A window
     // still open modeless from an earlier watched game is brought to the front instead.
-    if (CvsC.value() == 1) {
+    if (watched()) {
         app.Scores.show(forms::ShowMode::Modeless);
         copyToScoresWindow();
     }
-    if (CvsC.value() == 0) {
+    if (!watched()) {
         app.Scores.show(forms::ShowMode::Modal);
         copyToScoresWindow();
     }

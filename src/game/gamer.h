@@ -11,6 +11,9 @@ struct App;
 
 namespace game {
 
+enum class Opponent { Unchosen, Computer, Human };
+enum class Level { None, Easy, Normal, Hard };
+
 class gamer : public forms::Form {
 public:
     explicit gamer(App& app);
@@ -117,6 +120,22 @@ public:
     void HelpPage_Click();
     void Emailme_Click();
     void SkinInfo_Click();
+
+    // ---- The game's state by name (game_state.cpp): the hidden controls above hold it ----
+    bool watched();  // CvsC: the computer plays both sides
+    void setWatched(bool on);
+    bool changedSinceSave();  // Opx1
+    void markChanged();
+    void markUnchanged();
+    Opponent opponent();  // Tmplabel2
+    bool againstComputer() { return opponent() == Opponent::Computer; }
+    void setOpponent(Opponent kind);
+    Level level();  // CompSkill
+    void setLevel(Level level);
+    int recordedTurn();  // Label1: 1 or 2 as last recorded, else 0
+    void recordTurn(std::int16_t turn);
+    int handedOverTurn();  // Bn1: 1 or 2 handed over by the start window's Load Game, else 0
+    void handOverTurn(int turn);  // 1 or 2; 0 takes it back
 
     // The nine cells and their commit timers, in board order (n1..n9, Timer1..Timer9).
     forms::Image& cell(int number);

@@ -8,8 +8,7 @@ namespace game {
 // New, Exit and Load Game offer to save a changed game first. The answer can delay the
 // command but never stops it, not even a cancelled save dialog.
 void gamer::offerToSave(const std::string& question) {
-    const bool watched = CvsC.value() == 1;
-    if (watched || Opx1.caption() != "ACTIVE") return;
+    if (watched() || !changedSinceSave()) return;
     if (app.runtime.msgBox(question, forms::vbYesNoExclamation, "Save Game?") != forms::vbYes)
         return;
     if (SaveCont.caption().empty())
@@ -40,8 +39,7 @@ void gamer::Form_QueryUnload(int& /*cancel*/, int /*unloadMode*/) {
         return;
     }
     if (UnloadingByCode) return;
-    const bool watched = CvsC.value() == 1;
-    if (Opx1.caption() == "ACTIVE" && !watched) Exit_Click();
+    if (changedSinceSave() && !watched()) Exit_Click();
     app.runtime.end();
 }
 

@@ -35,7 +35,7 @@ void gamer::LoadGame_Click() {
         restoreOpponent(*this, records[OpponentRecord]);
         restoreLevel(*this, records[LevelRecord]);
         adoptLoadedFile(*this, app.runtime, path);
-        Opx1.setCaption("");  // the loaded game counts as unchanged
+        markUnchanged();  // the loaded game counts as unchanged
     } catch (const forms::RuntimeError&) {
         dropInvalidFile(path);
     }
@@ -47,8 +47,8 @@ void gamer::dropInvalidFile(const std::string& path) {
                        forms::vbOKOnlyExclamation, "Error");
     returnToStartupFolder(*this, app.runtime);
     forms::resumeNext([&] { app.runtime.file().close(); });
-    CvsC.setValue(0);
-    Opx1.setCaption("");
+    setWatched(false);
+    markUnchanged();
     app.Start.show(forms::ShowMode::Modeless);
     UnloadingByCode = true;
     unload();

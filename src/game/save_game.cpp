@@ -25,7 +25,7 @@ void gamer::SAs_Click() {
     SaveCont.setCaption(path);
     SA.setEnabled(true);
     returnToStartupFolder(*this, app.runtime);
-    Opx1.setCaption("");
+    markUnchanged();
 }
 
 void gamer::SA_Click() {
@@ -37,7 +37,7 @@ void gamer::SA_Click() {
     }
     if (!writeSavedGame(SaveCont.caption())) return;
     returnToStartupFolder(*this, app.runtime);
-    Opx1.setCaption("");
+    markUnchanged();
 }
 
 // A score line is never empty in the file: an undecided first match counts as 0 to 0.

@@ -47,13 +47,15 @@ std::string turnRecord(std::int16_t playerTurn) {
     return forms::numberText(static_cast<long long>(playerTurn));
 }
 
-std::string opponentRecord(const std::string& kind) {
-    if (kind == "1" || kind == "2") return kind;
-    return "0";  // no kind chosen yet: a loader leaves Tmplabel2 empty again
+std::string opponentRecord(Opponent kind) {
+    if (kind == Opponent::Computer) return "1";
+    if (kind == Opponent::Human) return "2";
+    return "0";  // no kind chosen yet: a loader leaves it unchosen again
 }
 
-std::string levelRecord(const std::string& level) {
-    if (level == "1" || level == "2" || level == "3") return level;
+std::string levelRecord(Level level) {
+    if (level == Level::Easy) return "1";
+    if (level == Level::Hard) return "3";
     return "2";  // two humans have no level; Normal is what a later computer opponent gets
 }
 
@@ -83,8 +85,8 @@ SavedRecords savedLinesOf(gamer& window) {
     const Board board = window.board();
     for (int n = 1; n <= 9; ++n) lines[FirstSquareRecord + n - 1] = squareRecord(board.shows(n));
     lines[TurnRecord] = turnRecord(window.PlayerTurn);
-    lines[OpponentRecord] = opponentRecord(window.Tmplabel2.caption());
-    lines[LevelRecord] = levelRecord(window.CompSkill.caption());
+    lines[OpponentRecord] = opponentRecord(window.opponent());
+    lines[LevelRecord] = levelRecord(window.level());
     return lines;
 }
 
@@ -164,17 +166,17 @@ void showTurnLine(gamer& window, int turn) {
 void restoreOpponent(gamer& window, const std::string& record) {
     const double kind = forms::toDouble(record);
     if (kind == 1) {
-        window.Tmplabel2.setCaption("1");
+        window.setOpponent(Opponent::Computer);
         window.CheckTimer.setEnabled(true);
     }
-    if (kind == 2) window.Tmplabel2.setCaption("2");
+    if (kind == 2) window.setOpponent(Opponent::Human);
 }
 
 void restoreLevel(gamer& window, const std::string& record) {
     const double level = forms::toDouble(record);
-    if (level == 1) window.CompSkill.setCaption("1");
-    if (level == 2) window.CompSkill.setCaption("2");
-    if (level == 3) window.CompSkill.setCaption("3");
+    if (level == 1) window.setLevel(Level::Easy);
+    if (level == 2) window.setLevel(Level::Normal);
+    if (level == 3) window.setLevel(Level::Hard);
 }
 
 void adoptLoadedFile(gamer& window, forms::Runtime& runtime, const std::string& path) {
@@ -182,7 +184,7 @@ void adoptLoadedFile(gamer& window, forms::Runtime& runtime, const std::string& 
     window.SA.setEnabled(true);
     window.SaveCont.setCaption(path);
     returnToStartupFolder(window, runtime);
-    window.CvsC.setValue(0);
+    window.setWatched(false);
 }
 
 void returnToStartupFolder(gamer& window, forms::Runtime& runtime) {

@@ -8,10 +8,10 @@ namespace game {
 
 void gamer::showSideWindow(forms::Form& window) {
     app.Computer.PlayWav(".\\Button.wav");
-    // Two separate tests, as CvsC holds 0 or 1. A window still open modeless from an earlier
-    // watched game is only brought to the front by the modal show: it is never shown twice.
-    if (CvsC.value() == 1) window.show(forms::ShowMode::Modeless);
-    if (CvsC.value() == 0) window.show(forms::ShowMode::Modal);
+    // A window still open modeless from an earlier watched game is only brought to the front by
+    // the modal show: it is never shown twice.
+    if (watched()) window.show(forms::ShowMode::Modeless);
+    if (!watched()) window.show(forms::ShowMode::Modal);
 }
 
 void gamer::About_Click() { showSideWindow(app.Aboutit); }

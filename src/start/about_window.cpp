@@ -59,11 +59,11 @@ void Aboutit::form_load() {
 void Aboutit::Helpers_Click() {
     app.Computer.PlayWav(".\\Button.wav");
     // The about window goes before the help window comes, so switching never adds a window.
-    if (app.gamer.CvsC.value() == 1) {
+    if (app.gamer.watched()) {
         unload();
         app.Helper.show(forms::ShowMode::Modeless);
     }
-    if (app.gamer.CvsC.value() == 0) {
+    if (!app.gamer.watched()) {
         unload();
         app.Helper.show(forms::ShowMode::Modal);
     }

@@ -73,11 +73,11 @@ void Helper::form_load() {
 void Helper::About_Click() {
     app.Computer.PlayWav(".\\Button.wav");
     // The help window goes before the about window comes, so switching never adds a window.
-    if (app.gamer.CvsC.value() == 1) {
+    if (app.gamer.watched()) {
         unload();
         app.Aboutit.show(forms::ShowMode::Modeless);
     }
-    if (app.gamer.CvsC.value() == 0) {
+    if (!app.gamer.watched()) {
         unload();
         app.Aboutit.show(forms::ShowMode::Modal);
     }

@@ -30,11 +30,11 @@ void Start::NewGame_Click() {
     releaseIdleGameWindow();
     auto& gamer = app.gamer;
     // This first write loads the game window: its start-up reads our names and options now.
-    gamer.Tmplabel2.setCaption(Option3.value() ? "1" : "2");
+    gamer.setOpponent(Option3.value() ? game::Opponent::Computer : game::Opponent::Human);
     if (Option3.value()) {
-        if (Option5.value()) gamer.CompSkill.setCaption("1");
-        if (Option6.value()) gamer.CompSkill.setCaption("2");
-        if (Option7.value()) gamer.CompSkill.setCaption("3");
+        if (Option5.value()) gamer.setLevel(game::Level::Easy);
+        if (Option6.value()) gamer.setLevel(game::Level::Normal);
+        if (Option7.value()) gamer.setLevel(game::Level::Hard);
     }
     gamer.Cr1.setCaption("");
     gamer.Cr2.setCaption("");
@@ -65,10 +65,10 @@ void Start::UseComp_Click() {
 
     releaseIdleGameWindow();
     auto& gamer = app.gamer;
-    gamer.Tmplabel2.setCaption("1");
+    gamer.setOpponent(game::Opponent::Computer);
     gamer.Name1.setCaption(Pl1.text());
     gamer.Name2.setCaption(Pl2.text());
-    gamer.CvsC.setValue(1);
+    gamer.setWatched(true);
     gamer.SAs.setEnabled(false);  // a watched game is not saved
     gamer.Cr1.setCaption("");
     gamer.Cr2.setCaption("");

@@ -49,7 +49,7 @@ void Start::LoadGame_Click() {
         g.Score.setEnabled(true);
         // The display sync moves the turn into PlayerTurn at its next tick.
         if (const int turn = game::savedTurn(records[game::TurnRecord]); turn != 0) {
-            g.Bn1.setCaption(turn == 1 ? "1" : "2");
+            g.handOverTurn(turn);
             game::showTurnLine(g, turn);
         }
         game::restoreOpponent(g, records[game::OpponentRecord]);
