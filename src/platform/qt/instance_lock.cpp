@@ -1,33 +1,67 @@
 #include "platform/qt/instance_lock.h"
 
 #include <QDir>
-#include <QStandardPaths>
+#include <QFile>
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace qtui {
+namespace {
 
-InstanceLock::InstanceLock(const QString& path) : lock_(path) {
-    // The lock lasts as long as the program, so only a dead owner makes it stale, never its age.
-    lock_.setStaleLockTime(0);
+constexpr auto LockName = "tesselby.lock";
+
+// A folder nobody else can put a file into or swap for another: a real directory (no link) of
+// this user, which neither group nor others may write. Made, private, when missing.
+bool isPrivateFolder(const QByteArray& folder) {
+    if (mkdir(folder.constData(), 0700) != 0 && errno != EEXIST) return false;
+    struct stat info {};
+    return lstat(folder.constData(), &info) == 0 && S_ISDIR(info.st_mode) && info.st_uid == geteuid() &&
+           (info.st_mode & (S_IWGRP | S_IWOTH)) == 0;
 }
 
+}  // namespace
+
+InstanceLock::InstanceLock(const QString& path) : path_(path) {}
+
 bool InstanceLock::heldElsewhere() {
-    if (lock_.isLocked()) return false;
-    // tryLock removes a lock whose owner no longer runs before it gives up. Only a lock that a
-    // running copy holds means another instance: a lock file that cannot be written at all (no
-    // runtime folder, a full disk) must not keep the game from starting.
-    if (lock_.tryLock(0)) return false;
-    return lock_.error() == QLockFile::LockFailedError;
+    if (fd_ >= 0 || path_.isEmpty()) return false;
+    // Not inherited by a program the game starts, which would otherwise keep the lock after it.
+    const int fd = open(QFile::encodeName(path_).constData(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
+    if (fd < 0) return false;
+    struct stat info {};
+    if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || info.st_uid != geteuid()) {
+        close(fd);  // someone else's file: whoever holds it, it is no copy of the game
+        return false;
+    }
+    int locked;
+    do {
+        locked = flock(fd, LOCK_EX | LOCK_NB);
+    } while (locked != 0 && errno == EINTR);
+    if (locked == 0) {
+        fd_ = fd;
+        return false;
+    }
+    const bool anotherCopy = errno == EWOULDBLOCK;
+    close(fd);
+    return anotherCopy;
+}
+
+void InstanceLock::release() {
+    if (fd_ < 0) return;
+    close(fd_);
+    fd_ = -1;
 }
 
 QString InstanceLock::defaultPath() {
-    // Without XDG_RUNTIME_DIR Qt would warn on stderr and pick a folder of its own; the temporary
-    // folder with the user's id in the name serves as well.
-    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
-        return QDir(QDir::tempPath()).filePath(QStringLiteral("tesselby-%1.lock").arg(getuid()));
-    }
-    return QDir(QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation))
-        .filePath(QStringLiteral("tesselby.lock"));
+    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    if (QDir::isAbsolutePath(runtime)) return QDir(runtime).filePath(LockName);
+    // The temporary folder is shared with every user: the lock goes into a folder of its own
+    // there, so that no one else can leave a file where it goes.
+    const QString folder = QDir(QDir::tempPath()).filePath(QStringLiteral("tesselby-%1").arg(geteuid()));
+    return isPrivateFolder(QFile::encodeName(folder)) ? QDir(folder).filePath(LockName) : QString();
 }
 
 }  // namespace qtui

@@ -1,7 +1,8 @@
 #pragma once
-// One running copy of the program: a lock file in the user's runtime folder. A lock left behind
-// by a copy that crashed does not count.
-#include <QLockFile>
+// One running copy of the program: an advisory lock on a file in the user's runtime folder. The
+// kernel drops it when the copy ends, however it ends, so a crash leaves nothing behind. Only a
+// lock that a running copy holds counts: a lock file that cannot be opened or locked, or that is
+// not the user's own, lets the game start.
 #include <QString>
 
 namespace qtui {
@@ -9,16 +10,22 @@ namespace qtui {
 class InstanceLock {
 public:
     explicit InstanceLock(const QString& path = defaultPath());
+    ~InstanceLock() { release(); }
+    InstanceLock(const InstanceLock&) = delete;
+    InstanceLock& operator=(const InstanceLock&) = delete;
 
     // True while another running copy holds the lock. The first call that finds it free takes
     // it for this copy, which holds it until the end.
     bool heldElsewhere();
-    void release() { lock_.unlock(); }
+    void release();
 
+    // In the runtime folder; without one, in a folder of the temporary folder that only the user
+    // can write. Empty, meaning no lock at all, when that folder is not safe to use.
     static QString defaultPath();
 
 private:
-    QLockFile lock_;
+    QString path_;
+    int fd_ = -1;
 };
 
 }  // namespace qtui
