@@ -9,7 +9,6 @@
 #include <QFileDialog>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 #include <functional>
 
 namespace {
@@ -27,18 +26,19 @@ QStringList patternsOf(const QString& filter) {
     return filter.mid(open + 1, filter.size() - open - 2).split(' ', Qt::SkipEmptyParts);
 }
 
-// Runs `script` on the file dialog once it is open. A dialog the script leaves open fails the
-// test and is cancelled, so that the test ends.
+// Runs `script` on the file dialog once it is open with the focus in it. A dialog the script
+// leaves open fails the test and is cancelled, so that the test ends.
 void whenDialogOpens(std::function<void(QFileDialog&)> script) {
-    QTimer::singleShot(50, [script] {
-        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-        ASSERT_NE(dialog, nullptr);
-        script(*dialog);
-        QTimer::singleShot(1000, dialog, [dialog] {
-            ADD_FAILURE() << "the file dialog stayed open on " << dialog->selectedFiles().join(",").toStdString();
-            dialog->reject();
-        });
-    });
+    qttest::once([] { return qttest::activeModal<QFileDialog>() != nullptr; },
+                 [script] {
+                     QFileDialog& dialog = *qttest::activeModal<QFileDialog>();
+                     script(dialog);
+                     if (!dialog.isVisible()) return;
+                     ADD_FAILURE() << "the file dialog stayed open on "
+                                   << dialog.selectedFiles().join(",").toStdString();
+                     dialog.reject();
+                 },
+                 "the file dialog");
 }
 
 TEST(FileFilter, SavedGamePatternMatchesTheExtensionInAnyLetterCase) {

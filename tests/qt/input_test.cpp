@@ -4,8 +4,8 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QTest>
-#include <QTimer>
 #include <string>
 
 namespace {
@@ -195,9 +195,8 @@ struct SelfClosing : forms::Form {
 TEST_F(Input, HandlerMayUnloadItsOwnWindowAndRunOn) {
     SelfClosing side(runtime);
     side.show();
-    QTimer::singleShot(50, [] {
-        if (auto* box = QApplication::activeModalWidget()) box->close();
-    });
+    qttest::once([] { return qttest::activeModal<QMessageBox>() != nullptr; },
+                 [] { qttest::activeModal<QMessageBox>()->close(); }, "the message box");
     QTest::mouseClick(widgetOf(side.ok), Qt::LeftButton);
     EXPECT_FALSE(side.isLoaded());
     EXPECT_EQ(platform.windowOf(side), nullptr);

@@ -49,48 +49,53 @@ protected:
                           widget->mapTo(widget->window(), widget->rect().center()));
     }
 
+    bool isOnScreen(const forms::Form& form) {
+        const QWidget* window = platform.windowOf(form);
+        return window && window->isVisible();
+    }
+
     Ticking ticking{runtime};
     Dialog dialog{runtime};
 };
 
 TEST_F(Modal, ModalWindowBlocksTheOtherWindowsWhileTimersKeepTicking) {
-    int ticksAtOpen = -1, ticksBeforeClose = -1;
+    int ticksAtOpen = -1;
     QTimer::singleShot(0, [&] { ticksAtOpen = ticking.ticks; });
-    QTimer::singleShot(150, [&] {
-        clickOnScreen(ticking.go);
-        runtime.userClick(ticking.go);
-        ticksBeforeClose = ticking.ticks;
-        dialog.hide();
-    });
+    qttest::once([&] { return isOnScreen(dialog) && ticksAtOpen >= 0 && ticking.ticks >= ticksAtOpen + 3; },
+                 [&] {
+                     clickOnScreen(ticking.go);
+                     runtime.userClick(ticking.go);
+                     dialog.hide();
+                 },
+                 "three ticks behind the modal window");
     dialog.show(forms::ShowMode::Modal);  // returns once the dialog is off the screen
 
     EXPECT_EQ(ticking.clicks, 0);
-    EXPECT_GE(ticksBeforeClose, ticksAtOpen + 3);
     clickOnScreen(ticking.go);
     EXPECT_EQ(ticking.clicks, 1);
 }
 
 TEST_F(Modal, UnloadingTheModalWindowEndsItsLoop) {
-    QTimer::singleShot(50, [&] { dialog.unload(); });
+    qttest::once([&] { return isOnScreen(dialog); }, [&] { dialog.unload(); }, "the modal window");
     dialog.show(forms::ShowMode::Modal);
     EXPECT_FALSE(dialog.isLoaded());
     EXPECT_EQ(platform.windowOf(dialog), nullptr);
 }
 
-// Answers the message box that is about to open with `button`, noting what it showed.
+// Answers the message box that is about to open with `button`, noting what it showed; with
+// `also`, not before that holds too.
 struct Answerer {
     QMessageBox::StandardButton button;
     QString text, title;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
-    void arm() {
-        QTimer::singleShot(100, [this] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            ASSERT_NE(box, nullptr);
+    void arm(std::function<bool()> also = [] { return true; }) {
+        qttest::once([also] { return qttest::activeModal<QMessageBox>() && also(); }, [this] {
+            auto* box = qttest::activeModal<QMessageBox>();
             text = box->text();
             title = box->windowTitle();
             icon = box->icon();
             box->button(button)->click();
-        });
+        }, "the message box");
     }
 };
 
@@ -109,19 +114,19 @@ TEST_F(Modal, YesNoMessageBoxWithExclamationReturnsSixOrSeven) {
 
 TEST_F(Modal, OkMessageBoxReturnsOneAndTimersTickBehindIt) {
     Answerer ok{QMessageBox::Ok};
-    ok.arm();
     const int ticksBefore = ticking.ticks;
+    ok.arm([&] { return ticking.ticks >= ticksBefore + 3; });  // answered only once they ticked
     EXPECT_EQ(runtime.msgBox("Enter both names", forms::vbOKOnlyExclamation, "Gammerlin"), forms::vbOK);
     EXPECT_EQ(ok.icon, QMessageBox::Warning);
-    EXPECT_GE(ticking.ticks, ticksBefore + 3);
 }
 
 TEST_F(Modal, OneMillisecondTimerTicksNoFasterThanTheFloor) {
+    QElapsedTimer clock;
+    clock.start();
     const int before = ticking.ticks;
-    QTest::qWait(300);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return ticking.ticks - before >= 10; }, 5000));
     const int ticks = ticking.ticks - before;
-    EXPECT_LE(ticks, 300 / 15 + 1);
-    EXPECT_GE(ticks, 5);
+    EXPECT_LE(ticks, clock.elapsed() / 15 + 1);
 
     ticking.tick.setEnabled(false);
     const int stopped = ticking.ticks;

@@ -7,12 +7,16 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QImage>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QWidget>
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
 #include <gtest/gtest.h>
+#include <string>
 
 namespace qttest {
 
@@ -60,6 +64,39 @@ inline int countPixels(const QImage& image, const QRect& area, QColor colour) {
         }
     }
     return count;
+}
+
+// Runs `then` from the event loop as soon as `condition` holds, checking every few
+// milliseconds: a test waits for the state it needs, never for a fixed time, so that a busy
+// machine makes it slower but not wrong. After five seconds it fails, naming `what`, and closes
+// whatever modal window is open, so that the loop the test waits in ends.
+inline void once(std::function<bool()> condition, std::function<void()> then, std::string what) {
+    auto* poll = new QTimer;
+    QElapsedTimer since;
+    since.start();
+    QObject::connect(poll, &QTimer::timeout, poll, [=] {
+        if (condition()) {
+            poll->deleteLater();
+            poll->stop();
+            then();
+        } else if (since.hasExpired(5000)) {
+            poll->deleteLater();
+            poll->stop();
+            ADD_FAILURE() << "waited five seconds for " << what;
+            if (QWidget* modal = QApplication::activeModalWidget()) modal->close();
+        }
+    });
+    poll->start(5);
+}
+
+// The modal window of type `Window` once it is the active window with the keyboard focus in
+// it, the way the user finds it; null before then.
+template <typename Window>
+Window* activeModal() {
+    auto* window = qobject_cast<Window*>(QApplication::activeModalWidget());
+    const QWidget* focus = QApplication::focusWidget();
+    if (!window || !window->isActiveWindow() || !focus || !window->isAncestorOf(focus)) return nullptr;
+    return window;
 }
 
 class QtPlatformTest : public ::testing::Test {
