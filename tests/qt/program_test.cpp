@@ -4,6 +4,7 @@
 #include "qt_fixture.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QTest>
 
 namespace {
@@ -79,6 +80,17 @@ TEST_F(ProgramOnQt, CtrlCInANameBoxChoosesTheComputerOnlyOnceBothNamesAreFilled)
     press(Qt::Key_C, Qt::ControlModifier);
     EXPECT_TRUE(app.Start.Option3.value());
     EXPECT_EQ(app.Start.Pl2.text(), "Bob");
+}
+
+TEST_F(ProgramOnQt, PasteIntoAFullNameBoxLeavesTheNameAtTenCharacters) {
+    openStartWindow();
+    type("Ann");
+    press(Qt::Key_Return);
+    type("Maximilian");
+    QApplication::clipboard()->setText("Montgomery");
+    press(Qt::Key_Insert, Qt::ShiftModifier);
+    press(Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(app.Start.Pl2.text(), "Maximilian");
 }
 
 }  // namespace
