@@ -23,7 +23,7 @@ struct SkinPicture {
 
 // Back1.bmp stands for the start window's background; the panels show the same file.
 const std::vector<SkinPicture> skinPictures = {
-    {"Back.bmp", art::gameBackground},         {"Back1.bmp", art::startBackground},
+    {"Back.bmp", art::gameBackground},         {"Back1.bmp", art::startGround},
     {"Button1.bmp", art::smallButtonNormal},   {"Button2.bmp", art::smallButtonPressed},
     {"Topbar.bmp", art::topBar},               {"Xpic.gif", art::crossMark},
     {"Opic.gif", art::noughtMark},             {"Blank.gif", art::blankCell},

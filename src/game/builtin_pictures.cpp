@@ -8,6 +8,9 @@
 #include <QPen>
 #include <QRadialGradient>
 
+#include <initializer_list>
+#include <utility>
+
 namespace art {
 namespace {
 
@@ -22,6 +25,17 @@ const QColor steelLight(0x9c, 0xb2, 0xc9);
 const QColor steel(0x5e, 0x7b, 0x9a);
 const QColor steelDark(0x33, 0x4e, 0x6c);
 const QColor steelEdge(0x1a, 0x2c, 0x42);
+// The top bar carries white and yellow text: its face stays dark enough for both.
+const QColor barHighlight(0x5f, 0x7a, 0x98);
+const QColor barTop(0x47, 0x62, 0x80);
+const QColor barMiddle(0x2e, 0x46, 0x62);
+const QColor barBottom(0x1c, 0x2f, 0x47);
+const QColor barEdge(0x0b, 0x15, 0x24);
+// Plates behind labels: the design's pure red reads only on near-black ink, its deep blue only
+// on a pale ground, so each sits on a plate of its own over the navy.
+const QColor ink(0x05, 0x09, 0x11);
+const QColor plate(0xe4, 0xea, 0xf1);
+const QColor inkEdge(0x2b, 0x40, 0x5a);
 const QColor cellTop(0xf3, 0xf6, 0xfa);
 const QColor cellBottom(0xd2, 0xdc, 0xe7);
 const QColor cellShade(0x8c, 0xa1, 0xb8);
@@ -128,6 +142,21 @@ void paintCellFace(QPainter& painter, const QRect& cell)
     painter.drawLine(cell.topRight(), cell.bottomRight());
 }
 
+// A label plate: a flat pale ground, the board's cell colour, for deep blue text; a near-black
+// one for red text. Flat and barely rounded, so that it reads as the label's ground, not as a
+// button.
+enum class Plate { Pale, Ink };
+
+void paintPlate(QPainter& painter, const QRectF& outline, Plate plate)
+{
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setBrush(plate == Plate::Pale ? colour::plate : colour::ink);
+    painter.setPen(QPen(plate == Plate::Pale ? colour::cellShade : colour::inkEdge, 1));
+    painter.drawRoundedRect(outline, 2, 2);
+    painter.restore();
+}
+
 QImage cellPicture(void (*paintMark)(QPainter&, const QRectF&, qreal))
 {
     QImage image = canvas(63, 63);
@@ -216,11 +245,15 @@ QImage smallButtonPicture(bool crossOnTop)
     return finished(image);
 }
 
+// Below the board: the yellow heading on the navy, then player 1's red score line on a band of
+// ink and player 2's blue one on a pale band, both bands running from edge to edge.
 QImage drawGameBackground()
 {
     QImage image = canvas(226, 300);
     QPainter painter(&image);
     paintDeepBlueGround(painter, image.rect());
+    paintPlate(painter, QRectF(-4.5, 253.5, 235, 17), Plate::Ink);
+    paintPlate(painter, QRectF(-4.5, 271.5, 235, 17), Plate::Pale);
     painter.end();
     return finished(image);
 }
@@ -231,13 +264,13 @@ QImage drawTopBar()
     QPainter painter(&image);
     const QRect bar = image.rect();
     QLinearGradient face(bar.topLeft(), bar.bottomLeft());
-    face.setColorAt(0.0, colour::steelLight);
-    face.setColorAt(0.5, colour::steel);
-    face.setColorAt(1.0, colour::steelDark);
+    face.setColorAt(0.0, colour::barTop);
+    face.setColorAt(0.5, colour::barMiddle);
+    face.setColorAt(1.0, colour::barBottom);
     painter.fillRect(bar, face);
-    painter.setPen(colour::steelHighlight);
+    painter.setPen(colour::barHighlight);
     painter.drawLine(bar.topLeft(), bar.topRight());
-    painter.setPen(colour::steelEdge);
+    painter.setPen(colour::barEdge);
     painter.drawLine(bar.bottomLeft(), bar.bottomRight());
     painter.end();
     return finished(image);
@@ -260,7 +293,7 @@ void paintWatermark(QPainter& painter, const QRectF& area)
     painter.restore();
 }
 
-QImage drawStartBackground()
+QImage drawStartGround()
 {
     QImage image = canvas(300, 317);
     QPainter painter(&image);
@@ -268,6 +301,34 @@ QImage drawStartBackground()
     paintWatermark(painter, image.rect());
     painter.end();
     return finished(image);
+}
+
+// Where the start window puts its labels (twips, as laid out in its control table), in pixels of
+// the picture behind them.
+QRect labelPlace(int left, int top, int width, int height)
+{
+    constexpr int twipsPerPixel = 15;
+    return QRect(left / twipsPerPixel, top / twipsPerPixel, width / twipsPerPixel,
+                 height / twipsPerPixel);
+}
+
+// Each plate reaches a little beyond its label on every side, so that its edge never runs under
+// the letters.
+QImage withPlates(QImage ground, std::initializer_list<std::pair<QRect, Plate>> plates)
+{
+    QImage image = ground.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    QPainter painter(&image);
+    for (const auto& [place, plate] : plates)
+        paintPlate(painter, QRectF(place).adjusted(-3.5, -1.5, 4.5, 1.5), plate);
+    painter.end();
+    return finished(image);
+}
+
+// The names' labels: red "X's:" on ink, blue "O's:" on a pale plate.
+QImage drawStartBackground()
+{
+    return withPlates(drawStartGround(), {{labelPlace(120, 390, 255, 195), Plate::Ink},
+                                          {labelPlace(120, 750, 270, 195), Plate::Pale}});
 }
 
 QImage drawPanelBackground()
@@ -280,6 +341,20 @@ QImage drawPanelBackground()
     painter.fillRect(image.rect(), panel);
     painter.end();
     return finished(image);
+}
+
+// The kind of player 2: "Computer:" and "Human:", both in deep blue.
+QImage drawPlayerKindPanel()
+{
+    return withPlates(drawPanelBackground(), {{labelPlace(210, 75, 720, 195), Plate::Pale},
+                                              {labelPlace(210, 315, 555, 195), Plate::Pale}});
+}
+
+// Who goes first: blue "O's:" above red "X'ss:".
+QImage drawFirstMovePanel()
+{
+    return withPlates(drawPanelBackground(), {{labelPlace(210, 75, 270, 195), Plate::Pale},
+                                              {labelPlace(210, 315, 330, 195), Plate::Ink}});
 }
 
 QImage drawProgramIcon()
@@ -398,9 +473,27 @@ QImage startBackground()
     return picture;
 }
 
+QImage startGround()
+{
+    static const QImage picture = drawStartGround();
+    return picture;
+}
+
 QImage panelBackground()
 {
     static const QImage picture = drawPanelBackground();
+    return picture;
+}
+
+QImage playerKindPanel()
+{
+    static const QImage picture = drawPlayerKindPanel();
+    return picture;
+}
+
+QImage firstMovePanel()
+{
+    static const QImage picture = drawFirstMovePanel();
     return picture;
 }
 

@@ -19,8 +19,12 @@ QImage rowStrike();              // 137 x 11, horizontal strike line on a transp
 QImage columnStrike();           // 11 x 137, vertical strike line on a transparent ground
 QImage diagonalStrikeRising();   // 195 x 195, bottom-left to top-right, over the whole board
 QImage diagonalStrikeFalling();  // 195 x 195, top-left to bottom-right, over the whole board
-QImage startBackground();        // 300 x 317, the start window's background
-QImage panelBackground();        // 300 x 300, behind the start window's group panels
+QImage startBackground();        // 300 x 317, the start window's background, its labels on plates
+QImage startGround();            // 300 x 317, the same without plates: the default skin's, whose
+                                 // text style gives the labels light tints instead
+QImage panelBackground();        // 300 x 300, behind the start window's level and watch panels
+QImage playerKindPanel();        // 300 x 300, the same with plates for "Computer:" and "Human:"
+QImage firstMovePanel();         // 300 x 300, the same with plates for "O's:" and "X'ss:"
 QImage programIcon();            // 64 x 64, an X and an O on a small board
 
 }  // namespace art

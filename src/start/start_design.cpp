@@ -20,6 +20,8 @@ void Start::declareControls() {
     // Built-in pictures, shown until the skin replaces them; each is one shared picture.
     const auto topBar = forms::Picture::fromImage(art::topBar());
     const auto panel = forms::Picture::fromImage(art::panelBackground());
+    const auto playerKindPanel = forms::Picture::fromImage(art::playerKindPanel());
+    const auto firstMovePanel = forms::Picture::fromImage(art::firstMovePanel());
 
     // ---- Top bar and names -------------------------------------------------------------------
     Image1.design({.left = 120, .top = 0, .width = 3255, .height = 270, .picture = topBar,
@@ -37,8 +39,8 @@ void Start::declareControls() {
                 .maxLength = NameLength});
 
     // ---- Frame1: the kind of player 2 --------------------------------------------------------
-    Frame1.design({.left = 120, .top = 1110, .width = 1575, .height = 690, .picture = panel,
-                   .tabIndex = 5});
+    Frame1.design({.left = 120, .top = 1110, .width = 1575, .height = 690,
+                   .picture = playerKindPanel, .tabIndex = 5});
     Label4.design({.container = &Frame1, .left = 210, .top = 75, .width = 720, .height = 195,
                    .caption = "Computer:", .foreColor = Blue, .tabIndex = 13, .autoSize = true,
                    .transparent = true});
@@ -53,8 +55,8 @@ void Start::declareControls() {
                     .graphical = true});
 
     // ---- Frame2: who goes first --------------------------------------------------------------
-    Frame2.design({.left = 1815, .top = 1110, .width = 1575, .height = 690, .picture = panel,
-                   .tabIndex = 6});
+    Frame2.design({.left = 1815, .top = 1110, .width = 1575, .height = 690,
+                   .picture = firstMovePanel, .tabIndex = 6});
     Label7.design({.container = &Frame2, .left = 210, .top = 75, .width = 270, .height = 195,
                    .caption = "O's:", .foreColor = Blue, .tabIndex = 10, .autoSize = true,
                    .transparent = true});

@@ -27,7 +27,10 @@ const Picture allPictures[] = {
     {"diagonalStrikeRising", art::diagonalStrikeRising, {195, 195}, true},
     {"diagonalStrikeFalling", art::diagonalStrikeFalling, {195, 195}, true},
     {"startBackground", art::startBackground, {300, 317}, false},
+    {"startGround", art::startGround, {300, 317}, false},
     {"panelBackground", art::panelBackground, {300, 300}, false},
+    {"playerKindPanel", art::playerKindPanel, {300, 300}, false},
+    {"firstMovePanel", art::firstMovePanel, {300, 300}, false},
     {"programIcon", art::programIcon, {64, 64}, true},
 };
 

@@ -55,14 +55,11 @@ QPixmap PictureButton::pictureToShow() const {
 
 void PictureButton::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    // The classic square button face: raised, or sunken while pressed. A selected option stays
-    // down and shows the checkered face of a latched button.
+    // The classic square button face: raised, or sunken while pressed.
     const bool down = looksPressed();
     const QBrush face = palette().button();
     qDrawWinButton(&painter, rect(), palette(), down, &face);
-    if (down && !isDown()) {
-        painter.fillRect(rect().adjusted(2, 2, -2, -2), QBrush(palette().color(QPalette::Light), Qt::Dense4Pattern));
-    }
+    const QRect inside = rect().adjusted(2, 2, -2, -2);
 
     // The picture sits in the middle and moves by a pixel while the button is down; a caption
     // goes under the picture, or in the middle without one.
@@ -72,7 +69,7 @@ void PictureButton::paintEvent(QPaintEvent*) {
     const QString caption = text();
     const int captionHeight = caption.isEmpty() ? 0 : fontMetrics().height();
     const int top = (height() - pictureSize.height() - captionHeight) / 2;
-    painter.setClipRect(rect().adjusted(2, 2, -2, -2));
+    painter.setClipRect(inside);
     if (!picture.isNull()) {
         painter.drawPixmap(QPoint((width() - pictureSize.width()) / 2, top) + shift, picture);
     }
@@ -81,13 +78,34 @@ void PictureButton::paintEvent(QPaintEvent*) {
         style()->drawItemText(&painter, band.translated(shift), Qt::AlignCenter, palette(),
                               isEnabled(), caption, QPalette::ButtonText);
     }
-    // A button as small as a picture has no room for a focus frame beside it.
-    if (hasFocus() && width() >= 20 && height() >= 20) {
+    // A selected option stays down and shows the checkered face of a latched button over its
+    // picture: a pixel of sunken bevel alone does not tell it from its neighbours.
+    if (down && !isDown()) {
+        painter.fillRect(inside, QBrush(palette().color(QPalette::Light), Qt::Dense4Pattern));
+    }
+    painter.setClipping(false);
+    paintFocus(painter);
+}
+
+void PictureButton::paintFocus(QPainter& painter) {
+    if (!hasFocus()) return;
+    if (width() >= 20 && height() >= 20) {
         QStyleOptionFocusRect focus;
         focus.initFrom(this);
         focus.rect = rect().adjusted(3, 3, -3, -3);
         style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
+        return;
     }
+    // A button as small as its picture has no room for the style's frame: a ring of alternate
+    // black and white pixels inside the bevel shows on any picture.
+    const QRect ring = rect().adjusted(2, 2, -3, -3);
+    painter.setPen(QPen(Qt::black, 1));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(ring);
+    QPen dots(Qt::white, 1, Qt::CustomDashLine);
+    dots.setDashPattern({1, 1});
+    painter.setPen(dots);
+    painter.drawRect(ring);
 }
 
 void PictureButton::focusInEvent(QFocusEvent* event) {

@@ -6,6 +6,8 @@
 #include <QAbstractButton>
 #include <QPixmap>
 
+class QPainter;
+
 namespace qtui {
 
 class PictureButton final : public QAbstractButton, public ControlView {
@@ -23,6 +25,7 @@ private:
     bool isOption() const { return control().kind() == forms::ControlKind::OptionButton; }
     bool looksPressed() const;
     QPixmap pictureToShow() const;
+    void paintFocus(QPainter& painter);
 
     QPixmap normal_, pressed_, disabled_;
 };
