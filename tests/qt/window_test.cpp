@@ -1,9 +1,11 @@
-// Window-level behaviour: the title bar and task bar of each border style, windows kept on top,
-// and the read-only multi-line box of the help texts.
+// Window-level behaviour: the title bar, frame and task bar of each border style, windows kept
+// on top, and the read-only multi-line box of the help texts.
 #include "qt_fixture.h"
 
 #include <QPlainTextEdit>
 #include <QScrollBar>
+#include <QWindow>
+#include <utility>
 
 namespace {
 
@@ -20,7 +22,34 @@ struct Panel : forms::Form {
     }
 };
 
-class Windows : public qttest::QtPlatformTest {};
+// A window with nothing on it but its white background.
+struct Bare : forms::Form {
+    Bare(forms::Runtime& runtime, FormDesign look) : Form(runtime, "Bare") {
+        look.clientWidth = 1500;
+        look.clientHeight = 900;
+        look.backColor = forms::White;
+        design(std::move(look));
+    }
+};
+
+class Windows : public qttest::QtPlatformTest {
+protected:
+    // How many pixels of the window's outermost ring show `colour`, and how many of the ring
+    // just inside it.
+    std::pair<int, int> ringPixels(const forms::Form& form, QColor colour) {
+        QWidget* window = platform.windowOf(form);
+        const QImage image = window->grab().toImage();
+        const QRect outer = image.rect(), inner = outer.adjusted(1, 1, -1, -1);
+        auto ring = [&](const QRect& r) {
+            return qttest::countPixels(image, QRect(r.left(), r.top(), r.width(), 1), colour) +
+                   qttest::countPixels(image, QRect(r.left(), r.bottom(), r.width(), 1), colour) +
+                   qttest::countPixels(image, QRect(r.left(), r.top() + 1, 1, r.height() - 2), colour) +
+                   qttest::countPixels(image, QRect(r.right(), r.top() + 1, 1, r.height() - 2), colour);
+        };
+        return {ring(outer), ring(inner)};
+    }
+    static int ringSize(const QSize& size) { return 2 * size.width() + 2 * size.height() - 4; }
+};
 
 TEST_F(Windows, ToolWindowHasATitleAndACloseBoxOnlyAndAFixedSize) {
     Panel panel(runtime, {.caption = "Tool", .border = BorderStyle::FixedToolWindow,
@@ -46,6 +75,27 @@ TEST_F(Windows, DialogWithoutCaptionBarHasNoTitleAndStaysOutOfTheTaskBar) {
     EXPECT_EQ(window->windowType(), Qt::Tool);
     EXPECT_EQ(platform.clientAreaOf(panel)->size(), QSize(260, 100));
     platform.destroyForm(panel);
+}
+
+TEST_F(Windows, DialogWithoutCaptionBarDrawsItsOwnFrameLineWhenNobodyFramesIt) {
+    Bare dialog(runtime, {.border = BorderStyle::FixedDialog, .captionBar = false, .showInTaskbar = false});
+    dialog.show();
+    QWidget* window = platform.windowOf(dialog);
+    ASSERT_TRUE(window->windowHandle()->frameMargins().isNull());  // no window manager here
+    const QColor line = window->palette().color(QPalette::Shadow);
+    const auto [outer, inner] = ringPixels(dialog, line);
+    EXPECT_EQ(outer, ringSize(window->size()));
+    EXPECT_EQ(inner, 0);
+    EXPECT_EQ(ringPixels(dialog, Qt::white).second, ringSize(window->size() - QSize(2, 2)));
+    platform.destroyForm(dialog);
+}
+
+TEST_F(Windows, WindowWithATitleBarLeavesItsFrameToTheWindowManager) {
+    Bare tool(runtime, {.caption = "Tool", .border = BorderStyle::FixedToolWindow});
+    tool.show();
+    QWidget* window = platform.windowOf(tool);
+    EXPECT_EQ(ringPixels(tool, Qt::white).first, ringSize(window->size()));
+    platform.destroyForm(tool);
 }
 
 TEST_F(Windows, TopmostWindowLoadedHiddenStaysHiddenUntilShownOnTop) {

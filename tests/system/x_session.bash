@@ -3,9 +3,10 @@
 # close box) and eyes (screenshots, colour counts). Source it with the test's name in TEST_NAME
 # and the script's own arguments:  source x_session.bash "$@"
 #
-# There is no window manager under Xvfb: no frames, no close boxes, nobody handing out the focus.
-# The focus is given explicitly before keys, and the close box is played by sending the window
-# the WM_DELETE_WINDOW message a window manager sends when its close box is clicked.
+# There is no window manager under Xvfb unless the test sets WINDOW_MANAGER (the command of one,
+# "openbox") before sourcing: no frames, no close boxes, nobody handing out the focus. The focus
+# is given explicitly before keys, and the close box is played by sending the window the
+# WM_DELETE_WINDOW message a window manager sends when its close box is clicked.
 
 binary=$(realpath "$1")
 shots=$(mkdir -p "$2" && realpath "$2")
@@ -28,7 +29,7 @@ rm -f "$shots/${TEST_NAME}_failure.png"
 # A private runtime folder: the single-instance lock of a copy running elsewhere stays out of it.
 XDG_RUNTIME_DIR=$(mktemp -d)
 export XDG_RUNTIME_DIR
-trap 'kill "${program:-}" 2>/dev/null || true; rm -rf "$XDG_RUNTIME_DIR"' EXIT
+trap 'kill ${program:-} ${window_manager:-} 2>/dev/null || true; rm -rf "$XDG_RUNTIME_DIR"' EXIT
 cd "$(dirname "$binary")" || fail "cannot go to the program's folder"  # it runs beside its skin and sounds
 
 # One twip is a fifteenth of a pixel.
@@ -248,3 +249,11 @@ snapshot="$XDG_RUNTIME_DIR/now.png"
 cell_shows() {
   import -window "$1" "$snapshot" && [[ $(mark_in "$snapshot" "$2" "$3") == "$4" ]]
 }
+
+# The window manager, when the test asks for one, is ready once it names itself on the screen.
+window_manager_ready() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
+if [[ -n ${WINDOW_MANAGER:-} ]]; then
+  "$WINDOW_MANAGER" --sm-disable >"$XDG_RUNTIME_DIR/window_manager.log" 2>&1 &
+  window_manager=$!
+  poll 10 "$WINDOW_MANAGER to start" window_manager_ready
+fi

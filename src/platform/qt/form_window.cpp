@@ -4,6 +4,7 @@
 #include "platform/qt/control_view.h"
 #include "platform/qt/menu_bar.h"
 #include "platform/qt/qt_convert.h"
+#include "platform/qt/x11_hints.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -12,14 +13,16 @@
 #include <QPainter>
 #include <QResizeEvent>
 #include <QScreen>
+#include <QShowEvent>
 #include <QVBoxLayout>
+#include <QWindow>
 #include <algorithm>
 
 namespace qtui {
 
 // ---- ClientArea -------------------------------------------------------------------------
 
-ClientArea::ClientArea(forms::Form& form, QWidget* parent) : QWidget(parent), form_(form) {
+ClientArea::ClientArea(FormWindow& window) : QWidget(&window), window_(window), form_(window.form()) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     refresh(forms::Property::Everything);
 }
@@ -33,6 +36,10 @@ void ClientArea::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), toQColor(form_.peek().backColor, palette().color(QPalette::Window)));
     if (!picture_.isNull()) painter.drawPixmap(0, 0, picture_);
+    if (window_.drawsOwnFrame()) {
+        painter.setPen(palette().color(QPalette::Shadow));
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
 }
 
 // ---- FormWindow -------------------------------------------------------------------------
@@ -55,7 +62,7 @@ FormWindow::FormWindow(forms::Form& form) : QWidget(nullptr), form_(form) {
         layout->setMenuBar(menuBar_);
         menus_ = new MenuBar(form, *menuBar_);
     }
-    client_ = new ClientArea(form, this);
+    client_ = new ClientArea(*this);
     layout->addWidget(client_);
     buildControls();
     applyTabOrder();
@@ -116,10 +123,10 @@ void FormWindow::applyTabOrder() {
 void FormWindow::applyWindowFlags() {
     const forms::FormDesign& design = form_.peek();
     Qt::WindowFlags flags = design.showInTaskbar ? Qt::Window : Qt::Tool;
-    if (design.border == forms::BorderStyle::None) {
+    if (design.border == forms::BorderStyle::None || asksForBorderOnly()) {
+        // Qt's flags give a border only together with a title bar: a window with a border alone
+        // asks Qt for no frame at all and then the window manager for the border.
         flags |= Qt::FramelessWindowHint;
-    } else if (!design.captionBar) {
-        flags |= Qt::CustomizeWindowHint;  // a frame with no title bar and no buttons
     } else {
         flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
         if (design.border == forms::BorderStyle::Sizable) flags |= Qt::WindowMinMaxButtonsHint;
@@ -129,7 +136,17 @@ void FormWindow::applyWindowFlags() {
     // New flags take a visible window off the screen; it comes back with them.
     const bool wasVisible = isVisible();
     setWindowFlags(flags);
+    if (asksForBorderOnly() && testAttribute(Qt::WA_WState_Created)) x11::askForBorderOnly(*this);
     if (wasVisible) show();
+}
+
+bool FormWindow::asksForBorderOnly() const {
+    const forms::FormDesign& design = form_.peek();
+    return design.border != forms::BorderStyle::None && !design.captionBar;
+}
+
+bool FormWindow::drawsOwnFrame() const {
+    return asksForBorderOnly() && (!windowHandle() || windowHandle()->frameMargins().isNull());
 }
 
 void FormWindow::applyClientSize() {
@@ -176,6 +193,20 @@ void FormWindow::refreshControl(const forms::Control& control, forms::Property w
     }
     auto it = views_.find(&control);
     if (it != views_.end()) it->second->refresh(what);
+}
+
+void FormWindow::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (event->spontaneous()) return;
+    // The window exists now and is not yet on screen: the moment for requests to the window manager.
+    if (asksForBorderOnly()) x11::askForBorderOnly(*this);
+    if (!form_.peek().showInTaskbar) x11::keepOutOfTaskbar(*this);
+}
+
+void FormWindow::moveEvent(QMoveEvent* event) {
+    QWidget::moveEvent(event);
+    // A window manager that takes the window into its frame moves it: the frame line may go.
+    if (asksForBorderOnly()) client_->update();
 }
 
 void FormWindow::closeEvent(QCloseEvent* event) {

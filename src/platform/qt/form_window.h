@@ -14,18 +14,21 @@ class QMenuBar;
 namespace qtui {
 
 class ControlView;
+class FormWindow;
 class MenuBar;
 
-// The part of the window below the menu bar: background colour and picture.
+// The part of the window below the menu bar: background colour and picture, and the window's
+// own frame line where it draws one.
 class ClientArea final : public QWidget {
 public:
-    ClientArea(forms::Form& form, QWidget* parent);
+    explicit ClientArea(FormWindow& window);
     void refresh(forms::Property what);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    FormWindow& window_;
     forms::Form& form_;
     QPixmap picture_;
 };
@@ -45,8 +48,14 @@ public:
     void applyWindowFlags();
     // Centres the window on the screen, as a form does when first shown after a load.
     void centreOnScreen();
+    // A dialog frame without a title bar: the window manager is asked for a border alone, and
+    // where nobody frames the window it draws a frame line of its own.
+    bool asksForBorderOnly() const;
+    bool drawsOwnFrame() const;
 
 protected:
+    void showEvent(QShowEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
