@@ -1,10 +1,10 @@
 #include "forms/textfile.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 #include "forms/codepage.h"
 #include "forms/errors.h"
+#include "forms/file_replacement.h"
 
 namespace forms {
 namespace fs = std::filesystem;
@@ -123,13 +123,11 @@ void TextFile::openInput(const fs::path& path) {
 void TextFile::openOutput(const fs::path& path) {
     if (!isFolder(folderOf(path))) throw fileError(ErrorCode::PathNotFound);
     if (isFolder(path)) throw fileError(ErrorCode::PermissionDenied);
-    // A device or pipe cannot be replaced by a renamed file: QSaveFile would put a plain file
-    // in its place wherever the folder is writable (/dev/full for root, a pipe in a home folder).
+    // A device or pipe cannot be replaced by a renamed file: a plain file would take its place
+    // wherever the folder is writable (/dev/full for root, a pipe in a home folder).
     if (isSpecialFile(path)) throw fileError(ErrorCode::PermissionDenied);
-    // QSaveFile writes beside the target and renames over it on commit, so the file being
-    // replaced is never seen half written, even when the disk fills up.
-    auto file = std::make_unique<QSaveFile>(fileName(path));
-    if (!file->open(QIODevice::WriteOnly)) throw fileError(ErrorCode::PermissionDenied);
+    auto file = std::make_unique<FileReplacement>();
+    if (!file->open(path)) throw fileError(ErrorCode::PermissionDenied);
     output_ = std::move(file);
 }
 
@@ -138,10 +136,7 @@ bool TextFile::isOpen() const { return input_ || output_; }
 void TextFile::close() {
     input_.reset();
     if (!output_) return;
-    const std::unique_ptr<QSaveFile> file = std::move(output_);
-    // Qt 6.4's commit() renames the new file over the old one even when its last buffered
-    // bytes could not be written (a full disk); flushing first lets that failure discard it.
-    if (!file->flush()) file->cancelWriting();
+    const std::unique_ptr<FileReplacement> file = std::move(output_);
     if (!file->commit()) throw fileError(ErrorCode::DeviceIoError);
 }
 
@@ -150,15 +145,13 @@ QFile& TextFile::input() {
     return *input_;
 }
 
-QSaveFile& TextFile::output() {
+FileReplacement& TextFile::output() {
     if (!output_) throw fileError(ErrorCode::BadFileMode);
     return *output_;
 }
 
 void TextFile::printLine(std::string_view utf8) {
-    const std::string line = toWindows1252(utf8) + "\r\n";
-    const auto size = static_cast<qint64>(line.size());
-    if (output().write(line.data(), size) != size) throw fileError(ErrorCode::DeviceIoError);
+    output().append(toWindows1252(utf8) + "\r\n");
 }
 
 std::string TextFile::readField() {

@@ -8,9 +8,10 @@
 #include <string_view>
 
 class QFile;
-class QSaveFile;
 
 namespace forms {
+
+class FileReplacement;
 
 enum class FileMode { Input, Output };
 
@@ -27,14 +28,15 @@ public:
     TextFile& operator=(const TextFile&) = delete;
 
     // Errors: FileAlreadyOpen, FileNotFound (input), PathNotFound, PermissionDenied.
-    // Output goes to a new file beside the target that replaces it when close() commits.
+    // Output replaces the file when close() commits it; until then the file stays as it was.
     void open(const std::filesystem::path& path, FileMode mode);
     bool isOpen() const;
     // Harmless when nothing is open. A failed commit of output is a DeviceIoError; the file is
     // closed all the same and the one it would have replaced stays whole.
     void close();
 
-    // The text in Windows-1252, then CR LF. BadFileMode unless open for output.
+    // The text in Windows-1252, then CR LF. BadFileMode unless open for output. The lines reach
+    // the disk when close() commits them.
     void printLine(std::string_view utf8);
 
     // The next field, decoded to UTF-8. BadFileMode unless open for input; InputPastEndOfFile
@@ -53,12 +55,12 @@ public:
 
 private:
     QFile& input();
-    QSaveFile& output();
+    FileReplacement& output();
     void openInput(const std::filesystem::path& path);
     void openOutput(const std::filesystem::path& path);
 
     std::unique_ptr<QFile> input_;
-    std::unique_ptr<QSaveFile> output_;
+    std::unique_ptr<FileReplacement> output_;
 };
 
 }  // namespace forms

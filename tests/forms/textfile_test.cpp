@@ -1,16 +1,15 @@
 #include "forms/textfile.h"
 
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 
 #include <QTemporaryDir>
 
-#include <csignal>
 #include <fstream>
 #include <iterator>
 #include <vector>
 
 #include "error_code_of.h"
+#include "full_disk.h"
 
 namespace fs = std::filesystem;
 using forms::ErrorCode;
@@ -43,26 +42,6 @@ protected:
 
     QTemporaryDir dir;
     fs::path folder = dir.path().toStdString();
-};
-
-// Keeps the process from writing files beyond a few kilobytes, as a full disk would.
-class FullDisk {
-public:
-    FullDisk() {
-        getrlimit(RLIMIT_FSIZE, &saved_);
-        rlimit limited = saved_;
-        limited.rlim_cur = 4096;
-        setrlimit(RLIMIT_FSIZE, &limited);
-        previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);  // fail the write instead of dying
-    }
-    ~FullDisk() {
-        setrlimit(RLIMIT_FSIZE, &saved_);
-        std::signal(SIGXFSZ, previousHandler_);
-    }
-
-private:
-    rlimit saved_{};
-    void (*previousHandler_)(int) = nullptr;
 };
 
 }  // namespace
@@ -137,6 +116,7 @@ TEST_F(TextFiles, AFailedWriteLeavesTheEarlierFileWholeAndClosesAnyway) {
     EXPECT_FALSE(file.isOpen());
     EXPECT_NO_THROW(file.close());
     EXPECT_EQ(contents(path), "old\r\n");
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder), {}), 1);  // nothing left behind
 }
 
 TEST_F(TextFiles, OpeningReportsTheClassicErrors) {

@@ -1,0 +1,162 @@
+#include "forms/file_replacement.h"
+
+#include <QRandomGenerator>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+
+namespace forms {
+namespace fs = std::filesystem;
+namespace {
+
+constexpr std::string_view TemporaryMark = ".tesselby-save-";
+constexpr std::string_view RandomCharacters =
+    "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+constexpr std::size_t RandomLength = 6;
+
+std::string temporaryPrefix(const fs::path& target) {
+    return "." + target.filename().string() + std::string(TemporaryMark);
+}
+
+bool isTemporaryOf(const fs::path& target, const std::string& name) {
+    const std::string prefix = temporaryPrefix(target);
+    return name.size() == prefix.size() + RandomLength && name.starts_with(prefix) &&
+           name.find_first_not_of(RandomCharacters, prefix.size()) == std::string::npos;
+}
+
+std::string randomPart() {
+    std::string part;
+    for (std::size_t i = 0; i < RandomLength; ++i) {
+        part += RandomCharacters[QRandomGenerator::global()->bounded(
+            static_cast<quint32>(RandomCharacters.size()))];
+    }
+    return part;
+}
+
+bool writeAll(int fd, std::string_view bytes) {
+    off_t offset = 0;
+    while (!bytes.empty()) {
+        const ssize_t written = ::pwrite(fd, bytes.data(), bytes.size(), offset);
+        if (written < 0 && errno == EINTR) continue;
+        if (written <= 0) return false;
+        bytes.remove_prefix(static_cast<std::size_t>(written));
+        offset += written;
+    }
+    return true;
+}
+
+}  // namespace
+
+bool FileReplacement::open(const fs::path& path) {
+    std::error_code error;
+    target_ = path;
+    // A link stands for the file it points to: that file gets the content, the link stays.
+    if (fs::is_symlink(path, error)) {
+        const fs::path linked = fs::canonical(path, error);
+        if (!error) target_ = linked;
+    }
+    struct stat existing {};
+    const bool exists = ::stat(target_.c_str(), &existing) == 0;
+    // A read-only file is not replaced, although its folder would allow it.
+    if (exists && ::faccessat(AT_FDCWD, target_.c_str(), W_OK, AT_EACCESS) != 0) return false;
+    if (openTemporary()) {
+        if (!exists || keepOwnerAndPermissions(existing)) return true;
+        closeFile();
+        ::unlink(temporary_.c_str());
+        temporary_.clear();
+    }
+    // The file is opened as it is; its content changes only when the new one is committed.
+    fd_ = ::open(target_.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC | O_NOCTTY, 0666);
+    return fd_ >= 0;
+}
+
+FileReplacement::~FileReplacement() {
+    closeFile();
+    if (!temporary_.empty()) ::unlink(temporary_.c_str());
+}
+
+bool FileReplacement::openTemporary() {
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const fs::path candidate = target_.parent_path() / (temporaryPrefix(target_) + randomPart());
+        fd_ = ::open(candidate.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd_ >= 0) {
+            temporary_ = candidate;
+            return true;
+        }
+        if (errno != EEXIST) return false;
+    }
+    return false;
+}
+
+// Where the new file cannot have the old one's owner and group (another user's file that this
+// user may write), it would take that file from its owner: it is rewritten in place instead.
+bool FileReplacement::keepOwnerAndPermissions(const struct stat& existing) {
+    // The owner first, as a change of owner may clear permission bits.
+    return ::fchown(fd_, existing.st_uid, existing.st_gid) == 0 &&
+           ::fchmod(fd_, existing.st_mode & 07777) == 0;
+}
+
+bool FileReplacement::commit() {
+    if (fd_ < 0) return false;
+    return temporary_.empty() ? commitInPlace() : commitTemporary();
+}
+
+bool FileReplacement::commitTemporary() {
+    // Data on disk before the rename, or a crash could leave an empty file in the old one's place.
+    const bool written = writeAll(fd_, content_) && ::fdatasync(fd_) == 0;
+    const bool closed = ::close(fd_) == 0;
+    fd_ = -1;
+    if (written && closed && ::rename(temporary_.c_str(), target_.c_str()) == 0) {
+        temporary_.clear();
+        removeLeftovers();
+        return true;
+    }
+    ::unlink(temporary_.c_str());
+    temporary_.clear();
+    return false;
+}
+
+bool FileReplacement::commitInPlace() {
+    struct stat before {};
+    bool done = ::fstat(fd_, &before) == 0;
+    const auto size = static_cast<off_t>(content_.size());
+    // The space is reserved before a byte is overwritten: where the disk cannot hold the new
+    // content, the old one stays as it was.
+    const int reserved = done && size > 0 ? ::posix_fallocate(fd_, 0, size) : 0;
+    if (reserved != 0 && reserved != EOPNOTSUPP) {
+        if (size > before.st_size) (void)::ftruncate(fd_, before.st_size);
+        done = false;
+    }
+    done = done && writeAll(fd_, content_) && ::ftruncate(fd_, size) == 0 &&
+           ::fdatasync(fd_) == 0;
+    const bool closed = ::close(fd_) == 0;
+    fd_ = -1;
+    return done && closed;
+}
+
+// An interrupted save leaves its temporary file, a full copy, beside the file. Only plain files
+// of this user that bear this file's temporary name are removed, never a link or a folder.
+void FileReplacement::removeLeftovers() const {
+    const fs::path folder = target_.has_parent_path() ? target_.parent_path() : fs::path(".");
+    std::error_code error;
+    for (fs::directory_iterator entry(folder, error), end; !error && entry != end;
+         entry.increment(error)) {
+        const fs::path& path = entry->path();
+        struct stat status {};
+        if (isTemporaryOf(target_, path.filename().string()) &&
+            ::lstat(path.c_str(), &status) == 0 && S_ISREG(status.st_mode) &&
+            status.st_uid == ::geteuid()) {
+            ::unlink(path.c_str());
+        }
+    }
+}
+
+void FileReplacement::closeFile() {
+    if (fd_ >= 0) ::close(fd_);
+    fd_ = -1;
+}
+
+}  // namespace forms

@@ -1,0 +1,228 @@
+// Output files replace the file they are written to: atomically where the folder takes a new
+// file, in place where it does not, keeping owner and permissions, and cleaning up after saves
+// that were cut short.
+#include "forms/textfile.h"
+
+#include <gtest/gtest.h>
+#include <grp.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <fstream>
+#include <functional>
+#include <iterator>
+#include <vector>
+
+#include "error_code_of.h"
+#include "full_disk.h"
+
+namespace fs = std::filesystem;
+using forms::ErrorCode;
+using forms::FileMode;
+using forms::TextFile;
+
+namespace {
+
+constexpr uid_t Nobody = 65534;
+constexpr gid_t NoGroup = 65534;
+constexpr int CouldNotBecomeNobody = 255;
+
+// 0 when `statement` raised no run-time error, else the error's number.
+int outcomeOf(const std::function<void()>& statement) {
+    const auto error = errorCodeOf(statement);
+    return error ? static_cast<int>(*error) : 0;
+}
+
+int number(ErrorCode code) { return static_cast<int>(code); }
+
+int waitFor(pid_t child) {
+    int status = 0;
+    waitpid(child, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+class ReplacingFiles : public testing::Test {
+protected:
+    void SetUp() override { fs::permissions(folder, fs::perms(0755)); }
+
+    fs::path write(const fs::path& path, const std::string& bytes) {
+        std::ofstream(path, std::ios::binary) << bytes;
+        return path;
+    }
+
+    static std::string contents(const fs::path& path) {
+        std::ifstream in(path, std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), {}};
+    }
+
+    static std::vector<std::string> namesIn(const fs::path& path) {
+        std::vector<std::string> names;
+        for (const auto& entry : fs::directory_iterator(path)) {
+            names.push_back(entry.path().filename().string());
+        }
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+
+    static void save(const fs::path& path, const std::vector<std::string>& lines) {
+        TextFile file;
+        file.open(path, FileMode::Output);
+        for (const std::string& line : lines) file.printLine(line);
+        file.close();
+    }
+
+    static mode_t modeOf(const fs::path& path) {
+        struct stat status {};
+        stat(path.c_str(), &status);
+        return status.st_mode & 07777;
+    }
+
+    static uid_t ownerOf(const fs::path& path) {
+        struct stat status {};
+        lstat(path.c_str(), &status);
+        return status.st_uid;
+    }
+
+    QTemporaryDir dir;
+    fs::path folder = dir.path().toStdString();
+};
+
+// Permission bits do not bind root, which the tests may run as: these cases run `statement` in a
+// child process that has become the user nobody, and give its outcome.
+class ReplacingFilesAsAnotherUser : public ReplacingFiles {
+protected:
+    void SetUp() override {
+        if (geteuid() != 0) GTEST_SKIP() << "only root can become another user";
+        ReplacingFiles::SetUp();
+    }
+
+    static int asNobody(const std::function<void()>& statement) {
+        const pid_t child = fork();
+        if (child == 0) {
+            if (setgroups(0, nullptr) != 0 || setgid(NoGroup) != 0 || setuid(Nobody) != 0) {
+                _exit(CouldNotBecomeNobody);
+            }
+            _exit(outcomeOf(statement));
+        }
+        return waitFor(child);
+    }
+
+    // A folder nobody may read but not write, holding nobody's file `game.tby`.
+    fs::path gameInReadOnlyFolder(const std::string& bytes, mode_t mode) {
+        const fs::path saves = folder / "saves";
+        fs::create_directory(saves);
+        const fs::path game = write(saves / "game.tby", bytes);
+        chown(game.c_str(), Nobody, NoGroup);
+        chmod(game.c_str(), mode);
+        chmod(saves.c_str(), 0555);
+        return game;
+    }
+};
+
+}  // namespace
+
+TEST_F(ReplacingFilesAsAnotherUser, AFileInAFolderThatTakesNoNewFileIsRewrittenInPlace) {
+    const fs::path game = gameInReadOnlyFolder("a longer saved game than the new one\r\n", 0640);
+    ASSERT_EQ(asNobody([&] { save(game, {"Ann", "Bob"}); }), 0);
+    EXPECT_EQ(contents(game), "Ann\r\nBob\r\n");
+    EXPECT_EQ(modeOf(game), 0640u);
+    EXPECT_EQ(ownerOf(game), Nobody);
+    EXPECT_EQ(namesIn(game.parent_path()), std::vector<std::string>{"game.tby"});
+}
+
+TEST_F(ReplacingFilesAsAnotherUser, InPlaceAFullDiskLeavesTheFileAsItWas) {
+    const fs::path game = gameInReadOnlyFolder("old\r\n", 0600);
+    const int outcome = asNobody([&] {
+        FullDisk full;
+        save(game, std::vector<std::string>(100, std::string(99, 'x')));
+    });
+    EXPECT_EQ(outcome, number(ErrorCode::DeviceIoError));
+    EXPECT_EQ(contents(game), "old\r\n");
+}
+
+TEST_F(ReplacingFilesAsAnotherUser, WhatTheUserMayNotWriteIsLeftAlone) {
+    const fs::path game = gameInReadOnlyFolder("old\r\n", 0600);
+    EXPECT_EQ(asNobody([&] { save(game.parent_path() / "new.tby", {"x"}); }),
+              number(ErrorCode::PermissionDenied));
+
+    // A read-only file in a folder the user may write is not replaced either.
+    const fs::path own = folder / "own";
+    fs::create_directory(own);
+    chown(own.c_str(), Nobody, NoGroup);
+    const fs::path readOnly = write(own / "game.tby", "old\r\n");
+    chown(readOnly.c_str(), Nobody, NoGroup);
+    chmod(readOnly.c_str(), 0444);
+    EXPECT_EQ(asNobody([&] { save(readOnly, {"x"}); }), number(ErrorCode::PermissionDenied));
+    EXPECT_EQ(contents(readOnly), "old\r\n");
+    EXPECT_EQ(namesIn(own), std::vector<std::string>{"game.tby"});
+}
+
+TEST_F(ReplacingFilesAsAnotherUser, AReplacedFileKeepsItsOwnerAndPermissions) {
+    const fs::path game = write(folder / "game.tby", "old\r\n");
+    chown(game.c_str(), Nobody, NoGroup);
+    chmod(game.c_str(), 0604);
+    save(game, {"new"});
+    EXPECT_EQ(contents(game), "new\r\n");
+    EXPECT_EQ(modeOf(game), 0604u);
+    EXPECT_EQ(ownerOf(game), Nobody);
+}
+
+TEST_F(ReplacingFiles, ALinkKeepsPointingToTheFileThatGetsTheContent) {
+    const fs::path game = write(folder / "game.tby", "old\r\n");
+    fs::create_symlink("game.tby", folder / "link.tby");
+    save(folder / "link.tby", {"new"});
+    EXPECT_TRUE(fs::is_symlink(folder / "link.tby"));
+    EXPECT_EQ(contents(game), "new\r\n");
+}
+
+TEST_F(ReplacingFiles, TheNextSaveRemovesWhatAnInterruptedSaveOfTheFileLeftAndNothingElse) {
+    const fs::path game = write(folder / "game.tby", "old\r\n");
+    const pid_t child = fork();
+    if (child == 0) {
+        TextFile file;
+        file.open(game, FileMode::Output);
+        file.printLine("never committed");
+        _exit(0);  // cut short before its commit, as by a kill
+    }
+    ASSERT_EQ(waitFor(child), 0);
+    std::vector<std::string> names = namesIn(folder);
+    ASSERT_EQ(names.size(), 2u) << "the interrupted save leaves its temporary file";
+    const std::string leftover = names[0] == "game.tby" ? names[1] : names[0];
+
+    // Other names of the same shape, the last letter changed.
+    std::vector<std::string> alike;
+    for (char last : std::string("0123456")) {
+        std::string name = leftover;
+        name.back() = last;
+        if (name != leftover) alike.push_back(name);
+    }
+    write(folder / alike[0], "an earlier interrupted save");
+    write(folder / alike[1], "another user's");
+    chown((folder / alike[1]).c_str(), Nobody, NoGroup);
+    fs::create_directory(folder / alike[2]);
+    write(folder / "kept.tby", "linked to");
+    fs::create_symlink("kept.tby", folder / alike[3]);
+    const std::vector<std::string> usersOwn = {
+        "game.tby.backup",
+        leftover + "x",
+        leftover.substr(0, leftover.size() - 1),
+        [&] {
+            std::string name = leftover;
+            return name.replace(name.find("game"), 4, "same");
+        }(),
+    };
+    for (const std::string& name : usersOwn) write(folder / name, "the user's own");
+
+    save(game, {"new"});
+    EXPECT_EQ(contents(game), "new\r\n");
+    std::vector<std::string> expected = usersOwn;
+    expected.insert(expected.end(), {"game.tby", "kept.tby", alike[2], alike[3]});
+    if (geteuid() == 0) expected.push_back(alike[1]);  // else the test could not give it away
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(namesIn(folder), expected);
+    EXPECT_EQ(contents(folder / "kept.tby"), "linked to");
+}
