@@ -18,6 +18,9 @@ class Runtime;
 
 using Event = std::function<void()>;
 using KeyEvent = std::function<void(std::int16_t& keyAscii)>;
+// The two control keys a text box reports as key codes of their own.
+inline constexpr std::int16_t KeyBackspace = 8;
+inline constexpr std::int16_t KeyEnter = 13;
 
 enum class ControlKind {
     Label,

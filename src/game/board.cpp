@@ -47,24 +47,36 @@ void gamer::commitCell(int number) {
     // The turn is read at the tick, not at the click: other events may have run in between.
     const std::int16_t turn = PlayerTurn;
     if (turn != 1 && turn != 2) return;  // no game yet: the timer stays on and tries again
-    const bool crossMoves = turn == 1;
-    // An O on the bottom-left cell has a sound of its own, cut short by the click sound.
-    const bool noughtOnBottomLeft = number == 7 && !crossMoves;
+    // An O on the bottom-left cell has a sound of its own, cut short at once by the click sound.
+    if (number == 7 && turn == 2) app.Computer.PlayWav(NoughtSound);
+    placeMarkAndPassTurn(number);
+}
 
+void gamer::placeMarkAndPassTurn(int number) {
+    const bool crossMoves = PlayerTurn == 1;
     markChanged();
-    app.Computer.PlayWav(noughtOnBottomLeft ? ".\\O's.wav" : ".\\Button.wav");
+    app.Computer.PlayWav(ClickSound);
     cell(number).setPicture(crossMoves ? Xpic.picture() : Opic.picture());
     cell(number).setEnabled(false);
+    commitTimer(number).setEnabled(false);
     PlayerTurn = crossMoves ? 2 : 1;
     recordTurn(PlayerTurn);
-    if (noughtOnBottomLeft) app.Computer.PlayWav(".\\Button.wav");
-    label.setForeColor(White);
-    label.setCaption((crossMoves ? Name2 : Name1).caption() + " it's your turn!");
+    announceTurn((crossMoves ? Name2 : Name1).caption());
     if (watched()) Checker_Click();
     app.Computer.CheckGameOver();
     Timer13.setEnabled(true);
     Timer14.setEnabled(true);
-    commitTimer(number).setEnabled(false);
+}
+
+void gamer::announceTurn(const std::string& name) {
+    label.setForeColor(White);
+    label.setCaption(name + " it's your turn!");
+}
+
+void gamer::clearBoard(bool cellsFree) {
+    for (forms::Image* strike : {&h1, &h2, &h3, &h4, &h5, &h6, &h7, &h8}) strike->setVisible(false);
+    for (int n = 1; n <= 9; ++n) cell(n).setPicture(ip1.picture());
+    for (int n = 1; n <= 9; ++n) cell(n).setEnabled(cellsFree);
 }
 
 void gamer::Checker_Click() { CheckTimer.setEnabled(true); }

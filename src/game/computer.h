@@ -9,6 +9,11 @@ struct App;
 
 namespace game {
 
+// The three sounds, found in the working directory.
+inline constexpr const char* ClickSound = ".\\Button.wav";
+inline constexpr const char* ClearSound = ".\\Clear.wav";
+inline constexpr const char* NoughtSound = ".\\O's.wav";  // an O on the bottom-left cell
+
 // A score label holds the number of matches a player has won, from 0 to 32767, read as the
 // runtime reads numbers ("5", " 5", "5.0"), or "" before the first win. Anything else is no
 // score: the result check counts it as 0 and the loaders refuse a file that brings one.

@@ -10,7 +10,6 @@
 #include <vector>
 
 namespace game {
-using forms::White;
 
 namespace {
 
@@ -166,19 +165,7 @@ void gamer::Timer_Timer() {
     if (PlayerTurn != 2) return;
     const int number = drawFrom1To(9);
     if (!board().isFree(number)) return;  // a taken cell: try again at the next tick
-    markChanged();
-    app.Computer.PlayWav(".\\Button.wav");
-    cell(number).setPicture(Opic.picture());
-    cell(number).setEnabled(false);
-    commitTimer(number).setEnabled(false);
-    PlayerTurn = 1;
-    recordTurn(PlayerTurn);
-    label.setForeColor(White);
-    label.setCaption(Name1.caption() + " it's your turn!");
-    if (watched()) Checker_Click();
-    app.Computer.CheckGameOver();
-    Timer13.setEnabled(true);
-    Timer14.setEnabled(true);
+    placeMarkAndPassTurn(number);
 }
 
 // ---- The watchers ----

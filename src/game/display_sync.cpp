@@ -30,17 +30,11 @@ void gamer::Timer15_Timer() {
 }
 
 void gamer::Score_Click() {
-    app.Computer.PlayWav(".\\Button.wav");
+    app.Computer.PlayWav(ClickSound);
     // A watched game goes on in view beside the scores; any other game waits for Ok. A window
     // still open modeless from an earlier watched game is brought to the front instead.
-    if (watched()) {
-        app.Scores.show(forms::ShowMode::Modeless);
-        copyToScoresWindow();
-    }
-    if (!watched()) {
-        app.Scores.show(forms::ShowMode::Modal);
-        copyToScoresWindow();
-    }
+    app.Scores.show(sideWindowMode());
+    copyToScoresWindow();
 }
 
 void gamer::copyToScoresWindow() {

@@ -22,6 +22,10 @@ int turnNamedBy(const std::string& caption) {
 bool gamer::watched() { return CvsC.value() == 1; }
 void gamer::setWatched(bool on) { CvsC.setValue(on ? 1 : 0); }
 
+forms::ShowMode gamer::sideWindowMode() {
+    return watched() ? forms::ShowMode::Modeless : forms::ShowMode::Modal;
+}
+
 bool gamer::changedSinceSave() { return Opx1.caption() == Changed; }
 void gamer::markChanged() { Opx1.setCaption(Changed); }
 void gamer::markUnchanged() { Opx1.setCaption(""); }

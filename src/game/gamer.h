@@ -6,6 +6,7 @@
 #include "game/board.h"
 
 #include <cstdint>
+#include <string>
 
 struct App;
 
@@ -142,6 +143,19 @@ public:
     forms::Timer& commitTimer(int number);
     // What the nine cells show now.
     Board board();
+    // Hides the strike lines and blanks the nine cells, free for play or out of play.
+    void clearBoard(bool cellsFree);
+    // "<name> it's your turn!" on the status line.
+    void announceTurn(const std::string& name);
+    // Beside a watched game side windows open modeless, so that the game goes on visibly next
+    // to them; otherwise modal, and the game waits.
+    forms::ShowMode sideWindowMode();
+
+    // The window's size: its width cuts off the hidden state, its height the score area until a
+    // game is set up.
+    static constexpr int VisibleWidth = 3345;
+    static constexpr int NotReadyHeight = 4245;  // ends just below the board
+    static constexpr int HeightWithScores = 4965;
 
 protected:
     void form_load() override;
@@ -152,6 +166,9 @@ private:
     void wireHandlers();
     void clickCell(int number);
     void commitCell(int number);
+    // The mark of the player to move goes onto the cell for good, the turn passes to the other
+    // player, and the result check runs.
+    void placeMarkAndPassTurn(int number);
     // The computer player's steps (computer_player.cpp).
     void reseedFromTimer();
     std::int16_t drawFrom1To(int count);

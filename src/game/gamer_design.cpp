@@ -32,8 +32,10 @@ const BuiltInPictures& builtIn() {
     return pictures;
 }
 
-// Everything at Left 3510 or more lies beyond the window's width after load: the hidden state.
+// Everything at Left 3510 or more lies beyond the window's width after load: the hidden state,
+// in two columns.
 constexpr int Hidden = 3600;
+constexpr int HiddenFar = 4800;
 
 }  // namespace
 
@@ -105,18 +107,18 @@ void gamer::declareControls() {
     Label1.design({.left = Hidden, .top = 3600, .width = 1200, .height = 255});
     Tmplabel2.design({.left = Hidden, .top = 3900, .width = 1200, .height = 255});
     CompSkill.design({.left = Hidden, .top = 4200, .width = 1200, .height = 255});
-    Name1.design({.left = 4800, .top = 120, .width = 1200, .height = 255});
-    Name2.design({.left = 4800, .top = 420, .width = 1200, .height = 255});
-    Cr1.design({.left = 4800, .top = 720, .width = 1200, .height = 255});
-    Cr2.design({.left = 4800, .top = 1020, .width = 1200, .height = 255});
-    Bn1.design({.left = 4800, .top = 1320, .width = 1200, .height = 255});
-    SaveCont.design({.left = 4800, .top = 1620, .width = 1200, .height = 255});
-    CurrentDir.design({.left = 4800, .top = 1920, .width = 1200, .height = 255});
-    Checker.design({.left = 4800, .top = 2220, .width = 1200, .height = 375,
+    Name1.design({.left = HiddenFar, .top = 120, .width = 1200, .height = 255});
+    Name2.design({.left = HiddenFar, .top = 420, .width = 1200, .height = 255});
+    Cr1.design({.left = HiddenFar, .top = 720, .width = 1200, .height = 255});
+    Cr2.design({.left = HiddenFar, .top = 1020, .width = 1200, .height = 255});
+    Bn1.design({.left = HiddenFar, .top = 1320, .width = 1200, .height = 255});
+    SaveCont.design({.left = HiddenFar, .top = 1620, .width = 1200, .height = 255});
+    CurrentDir.design({.left = HiddenFar, .top = 1920, .width = 1200, .height = 255});
+    Checker.design({.left = HiddenFar, .top = 2220, .width = 1200, .height = 375,
                     .caption = "Check", .visible = false, .tabStop = false});
-    Checker2.design({.left = 4800, .top = 2700, .width = 1200, .height = 375,
+    Checker2.design({.left = HiddenFar, .top = 2700, .width = 1200, .height = 375,
                      .caption = "Check2", .visible = false, .tabStop = false});
-    Dialogs.design({.left = 4800, .top = 3180, .filter = "Tesselby *.TBY|*.TBY|All Files *.*|*.*|"});
+    Dialogs.design({.left = HiddenFar, .top = 3180, .filter = "Tesselby *.TBY|*.TBY|All Files *.*|*.*|"});
 
     // ---- Timers (intervals in milliseconds) ----
     Timer.design({.enabled = false, .interval = 5000});  // the computer's fallback move

@@ -7,15 +7,6 @@
 #include <string>
 
 namespace game {
-using forms::White;
-
-namespace {
-
-constexpr int VisibleWidth = 3345;   // cuts off the hidden state at Left 3510 and beyond
-constexpr int NotReadyHeight = 4245;  // ends just below the board
-constexpr int GameHeight = 4965;      // shows the score area
-
-}  // namespace
 
 void gamer::form_load() {
     setWidth(VisibleWidth);
@@ -30,8 +21,7 @@ void gamer::form_load() {
 
     CurrentDir.setCaption(app.runtime.currentDirectory());
 
-    for (int n = 1; n <= 9; ++n) cell(n).setPicture(ip1.picture());
-    for (int n = 1; n <= 9; ++n) cell(n).setEnabled(true);
+    clearBoard(true);
     Score.setEnabled(true);
 
     // The first read loads the start window, hidden, when it is not loaded.
@@ -56,21 +46,16 @@ void gamer::form_load() {
     Label2.setVisible(true);
     SAs.setEnabled(true);
     Score.setEnabled(true);
-    setHeight(GameHeight);
+    setHeight(HeightWithScores);
 
     auto& start = app.Start;
     if (start.Option1.value()) PlayerTurn = 1;
     if (start.Option2.value()) PlayerTurn = 2;
 
     if (start.Option2.value() || start.Option3.value() || start.Option4.value()) {
-        if (start.Option1.value()) {
-            label.setForeColor(White);
-            label.setCaption(name1 + " it's your turn!");
-        }
-        if (start.Option2.value()) {
-            label.setForeColor(White);
-            label.setCaption(name2 + " it's your turn!");
-        }
+        // The names as typed: the hand-over fills the game's own name labels only after this.
+        if (start.Option1.value()) announceTurn(name1);
+        if (start.Option2.value()) announceTurn(name2);
     }
 
     // The computer opens: its first move comes after the usual thinking delay.

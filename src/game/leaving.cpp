@@ -20,14 +20,14 @@ void gamer::offerToSave(const std::string& question) {
 void gamer::Newg_Click() {
     UnloadingByCode = true;  // the unload below hands over to the start window
     offerToSave("Save Game before starting a New Game?");
-    app.Computer.PlayWav(".\\Button.wav");
+    app.Computer.PlayWav(ClickSound);
     app.Start.show(forms::ShowMode::Modeless);
     unload();
 }
 
 void gamer::Exit_Click() {
     offerToSave("Save Game before Exiting?");
-    app.Computer.PlayWav(".\\Button.wav");
+    app.Computer.PlayWav(ClickSound);
     app.runtime.end();
 }
 

@@ -15,26 +15,7 @@ void gamer::LoadGame_Click() {
     clearForLoad(*this);
     try {
         const SavedRecords records = readSavedRecords(app.runtime, path);
-        Name1.setCaption(records[NameARecord]);
-        Name2.setCaption(records[NameBRecord]);
-        app.Scores.Name1.setCaption(records[NameARecord]);
-        app.Scores.Name2.setCaption(records[NameBRecord]);
-        // A score the result check could not count on is refused before it reaches a label.
-        checkSavedScore(records[ScoreARecord]);
-        checkSavedScore(records[ScoreBRecord]);
-        Cr1.setCaption(records[ScoreARecord]);
-        Cr2.setCaption(records[ScoreBRecord]);
-        app.Scores.Score1.setCaption(records[ScoreARecord]);
-        app.Scores.Score2.setCaption(records[ScoreBRecord]);
-        restoreSquares(*this, records);
-        Score.setEnabled(true);
-        if (const int turn = savedTurn(records[TurnRecord]); turn != 0) {
-            PlayerTurn = static_cast<std::int16_t>(turn);
-            showTurnLine(*this, turn);
-        }
-        restoreOpponent(*this, records[OpponentRecord]);
-        restoreLevel(*this, records[LevelRecord]);
-        adoptLoadedFile(*this, app.runtime, path);
+        restoreLoadedGame(app, records, path, TurnHandOver::AtOnce);
         markUnchanged();  // the loaded game counts as unchanged
     } catch (const forms::RuntimeError&) {
         dropInvalidFile(path);

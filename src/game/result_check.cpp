@@ -81,7 +81,7 @@ void Computer::CheckGameOver() {
 
     if (line) {
         (g.*(line->strike)).setVisible(true);
-        PlayWav(".\\Clear.wav");
+        PlayWav(ClearSound);
         g.label.setForeColor(White);
         g.label.setCaption((crossWon ? g.Name1 : g.Name2).caption() + " Has won this match!");
         (crossWon ? g.Timer10 : g.Timer11).setEnabled(true);
@@ -96,7 +96,7 @@ void Computer::CheckGameOver() {
 
     // A disabled blank cell counts towards a full board as much as a mark does.
     if (board.full()) {
-        PlayWav(".\\Clear.wav");
+        PlayWav(ClearSound);
         g.label.setForeColor(Yellow);
         g.label.setCaption("Draw!");
         g.Timer12.setEnabled(true);
@@ -110,15 +110,8 @@ namespace {
 
 // Blanks and frees the board for the next match, names who begins it and ends the pause.
 void clearForNextMatch(gamer& g, forms::Timer& pause, forms::Label* nextPlayer) {
-    for (forms::Image* strike : {&g.h1, &g.h2, &g.h3, &g.h4, &g.h5, &g.h6, &g.h7, &g.h8}) {
-        strike->setVisible(false);
-    }
-    for (int n = 1; n <= 9; ++n) g.cell(n).setPicture(g.ip1.picture());
-    for (int n = 1; n <= 9; ++n) g.cell(n).setEnabled(true);
-    if (nextPlayer) {
-        g.label.setForeColor(White);
-        g.label.setCaption(nextPlayer->caption() + " it's your turn!");
-    }
+    g.clearBoard(true);
+    if (nextPlayer) g.announceTurn(nextPlayer->caption());
     pause.setEnabled(false);
 }
 

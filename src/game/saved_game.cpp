@@ -10,13 +10,12 @@
 #include "game/computer.h"
 #include "game/gamer.h"
 
+#include "app.h"
+
 namespace game {
 using forms::Yellow;
-using forms::White;
 
 namespace {
-
-constexpr int HeightWithScores = 4965;
 
 // ---- Names -------------------------------------------------------------------------------
 // The field reader skips leading blanks, ends a field at a comma or a line end, and reads a
@@ -63,6 +62,65 @@ forms::RuntimeError notAValidScore() {
     return forms::RuntimeError(forms::ErrorCode::TypeMismatch, "Type mismatch");
 }
 
+// A score record is empty or a whole number the result check can count on (0..32767);
+// anything else is a run-time error, as a square that is not a number is.
+void checkSavedScore(const std::string& record) {
+    if (!scoreValue(record)) throw notAValidScore();
+}
+
+// The turn a record names: 1 or 2, or 0 for any other number. Not a number: run-time error.
+int savedTurn(const std::string& record) {
+    const double value = forms::toDouble(record);
+    if (value == 1) return 1;
+    if (value == 2) return 2;
+    return 0;
+}
+
+// The nine squares, in three passes: X, then O, then the free squares.
+void restoreSquares(gamer& window, const SavedRecords& records) {
+    auto valueOf = [&](int n) { return forms::toDouble(records[FirstSquareRecord + n - 1]); };
+    for (int n = 1; n <= 9; ++n) {
+        if (valueOf(n) != 1) continue;
+        window.cell(n).setPicture(window.Xpic.picture());
+        window.cell(n).setEnabled(false);
+    }
+    for (int n = 1; n <= 9; ++n) {
+        if (valueOf(n) != 2) continue;
+        window.cell(n).setPicture(window.Opic.picture());
+        window.cell(n).setEnabled(false);
+    }
+    for (int n = 1; n <= 9; ++n) {
+        if (valueOf(n) != 0) continue;
+        window.cell(n).setPicture(window.ip1.picture());
+        window.cell(n).setEnabled(true);
+    }
+}
+
+void restoreOpponent(gamer& window, const std::string& record) {
+    const double kind = forms::toDouble(record);
+    if (kind == 1) {
+        window.setOpponent(Opponent::Computer);
+        window.CheckTimer.setEnabled(true);
+    }
+    if (kind == 2) window.setOpponent(Opponent::Human);
+}
+
+void restoreLevel(gamer& window, const std::string& record) {
+    const double level = forms::toDouble(record);
+    if (level == 1) window.setLevel(Level::Easy);
+    if (level == 2) window.setLevel(Level::Normal);
+    if (level == 3) window.setLevel(Level::Hard);
+}
+
+// Save and Save As now write to `path`; back to the start-up folder; never a watched game.
+void adoptLoadedFile(gamer& window, forms::Runtime& runtime, const std::string& path) {
+    window.SAs.setEnabled(true);
+    window.SA.setEnabled(true);
+    window.SaveCont.setCaption(path);
+    returnToStartupFolder(window, runtime);
+    window.setWatched(false);
+}
+
 }  // namespace
 
 // ---- Writing -----------------------------------------------------------------------------
@@ -103,17 +161,6 @@ SavedRecords readSavedRecords(forms::Runtime& runtime, const std::string& path) 
     return records;
 }
 
-void checkSavedScore(const std::string& record) {
-    if (!scoreValue(record)) throw notAValidScore();
-}
-
-int savedTurn(const std::string& record) {
-    const double value = forms::toDouble(record);
-    if (value == 1) return 1;
-    if (value == 2) return 2;
-    return 0;
-}
-
 // ---- Restoring ---------------------------------------------------------------------------
 
 void clearForLoad(gamer& window) {
@@ -124,12 +171,8 @@ void clearForLoad(gamer& window) {
     // A click still waiting for a turn belongs to the game that goes: committed on the loaded
     // one, it would put a mark there that nobody made.
     for (int n = 1; n <= 9; ++n) window.commitTimer(n).setEnabled(false);
-    for (forms::Image* strike : {&window.h1, &window.h2, &window.h3, &window.h4, &window.h5,
-                                 &window.h6, &window.h7, &window.h8})
-        strike->setVisible(false);
-    for (int n = 1; n <= 9; ++n) window.cell(n).setPicture(window.ip1.picture());
-    for (int n = 1; n <= 9; ++n) window.cell(n).setEnabled(false);
-    window.setHeight(HeightWithScores);
+    window.clearBoard(false);
+    window.setHeight(gamer::HeightWithScores);
     window.Label2.setVisible(true);
     window.label.setForeColor(Yellow);
     window.label.setCaption("Select \"New\" To play");
@@ -138,53 +181,32 @@ void clearForLoad(gamer& window) {
         held->setCaption("");
 }
 
-void restoreSquares(gamer& window, const SavedRecords& records) {
-    auto valueOf = [&](int n) { return forms::toDouble(records[FirstSquareRecord + n - 1]); };
-    for (int n = 1; n <= 9; ++n) {
-        if (valueOf(n) != 1) continue;
-        window.cell(n).setPicture(window.Xpic.picture());
-        window.cell(n).setEnabled(false);
+void restoreLoadedGame(App& app, const SavedRecords& records, const std::string& path,
+                       TurnHandOver turnHandOver) {
+    gamer& window = app.gamer;
+    window.Name1.setCaption(records[NameARecord]);
+    window.Name2.setCaption(records[NameBRecord]);
+    app.Scores.Name1.setCaption(records[NameARecord]);
+    app.Scores.Name2.setCaption(records[NameBRecord]);
+    // A score the result check could not count on is refused before it reaches a label.
+    checkSavedScore(records[ScoreARecord]);
+    checkSavedScore(records[ScoreBRecord]);
+    window.Cr1.setCaption(records[ScoreARecord]);
+    window.Cr2.setCaption(records[ScoreBRecord]);
+    app.Scores.Score1.setCaption(records[ScoreARecord]);
+    app.Scores.Score2.setCaption(records[ScoreBRecord]);
+    restoreSquares(window, records);
+    window.Score.setEnabled(true);
+    if (const int turn = savedTurn(records[TurnRecord]); turn != 0) {
+        if (turnHandOver == TurnHandOver::AtOnce)
+            window.PlayerTurn = static_cast<std::int16_t>(turn);
+        else
+            window.handOverTurn(turn);
+        window.announceTurn((turn == 1 ? window.Name1 : window.Name2).caption());
     }
-    for (int n = 1; n <= 9; ++n) {
-        if (valueOf(n) != 2) continue;
-        window.cell(n).setPicture(window.Opic.picture());
-        window.cell(n).setEnabled(false);
-    }
-    for (int n = 1; n <= 9; ++n) {
-        if (valueOf(n) != 0) continue;
-        window.cell(n).setPicture(window.ip1.picture());
-        window.cell(n).setEnabled(true);
-    }
-}
-
-void showTurnLine(gamer& window, int turn) {
-    const std::string& name = turn == 1 ? window.Name1.caption() : window.Name2.caption();
-    window.label.setCaption(name + " it's your turn!");
-    window.label.setForeColor(White);
-}
-
-void restoreOpponent(gamer& window, const std::string& record) {
-    const double kind = forms::toDouble(record);
-    if (kind == 1) {
-        window.setOpponent(Opponent::Computer);
-        window.CheckTimer.setEnabled(true);
-    }
-    if (kind == 2) window.setOpponent(Opponent::Human);
-}
-
-void restoreLevel(gamer& window, const std::string& record) {
-    const double level = forms::toDouble(record);
-    if (level == 1) window.setLevel(Level::Easy);
-    if (level == 2) window.setLevel(Level::Normal);
-    if (level == 3) window.setLevel(Level::Hard);
-}
-
-void adoptLoadedFile(gamer& window, forms::Runtime& runtime, const std::string& path) {
-    window.SAs.setEnabled(true);
-    window.SA.setEnabled(true);
-    window.SaveCont.setCaption(path);
-    returnToStartupFolder(window, runtime);
-    window.setWatched(false);
+    restoreOpponent(window, records[OpponentRecord]);
+    restoreLevel(window, records[LevelRecord]);
+    adoptLoadedFile(window, app.runtime, path);
 }
 
 void returnToStartupFolder(gamer& window, forms::Runtime& runtime) {

@@ -6,6 +6,8 @@
 #include <array>
 #include <string>
 
+struct App;
+
 namespace forms {
 class Runtime;
 }
@@ -37,25 +39,20 @@ std::string savedNameLine(std::string name);
 // be opened or holds fewer than sixteen fields is a run-time error (the file may be left open).
 SavedRecords readSavedRecords(forms::Runtime& runtime, const std::string& path);
 
-// A score record is empty or a whole number the result check can count on (0..32767);
-// anything else is a run-time error, as a square that is not a number is.
-void checkSavedScore(const std::string& record);
-
-// The turn a record names: 1 or 2, or 0 for any other number. Not a number: run-time error.
-int savedTurn(const std::string& record);
-
-// ---- Restoring into the game window (in the order the loaders call them) ------------------
+// ---- Restoring: the steps both Load Game commands share ------------------------------------
 
 // Wipes the board and the game's labels, leaving Select "New" To play on the status line.
 void clearForLoad(gamer& window);
-// The nine squares, in three passes: X, then O, then the free squares.
-void restoreSquares(gamer& window, const SavedRecords& records);
-// The status line for the player to move (turn 1 or 2).
-void showTurnLine(gamer& window, int turn);
-void restoreOpponent(gamer& window, const std::string& record);
-void restoreLevel(gamer& window, const std::string& record);
-// Save and Save As now write to `path`; back to the start-up folder; never a watched game.
-void adoptLoadedFile(gamer& window, forms::Runtime& runtime, const std::string& path);
+
+// How a loaded turn reaches the game: at once, or through the display sync's next tick.
+enum class TurnHandOver { AtOnce, AtNextSync };
+
+// Puts the game read from `path` into the game window and the scores window: names, scores,
+// squares, the turn, the kind of player 2 and the level; Save and Save As then write to `path`.
+// A score the result check could not count on, or a square, turn, kind or level that is not a
+// number, is a run-time error; the steps before it stay done.
+void restoreLoadedGame(App& app, const SavedRecords& records, const std::string& path,
+                       TurnHandOver turnHandOver);
 
 // Back to the folder the game window recorded at start-up: the sounds and skins are found
 // relative to it. A folder that has gone since is no fault of the file at hand, so it is let be.

@@ -7,11 +7,10 @@
 namespace game {
 
 void gamer::showSideWindow(forms::Form& window) {
-    app.Computer.PlayWav(".\\Button.wav");
+    app.Computer.PlayWav(ClickSound);
     // A window still open modeless from an earlier watched game is only brought to the front by
     // the modal show: it is never shown twice.
-    if (watched()) window.show(forms::ShowMode::Modeless);
-    if (!watched()) window.show(forms::ShowMode::Modal);
+    window.show(sideWindowMode());
 }
 
 void gamer::About_Click() { showSideWindow(app.Aboutit); }
@@ -23,7 +22,7 @@ void gamer::HelpPage_Click() { showSideWindow(app.Helper); }
 void gamer::SkinInfo_Click() { showSideWindow(app.Skin); }
 
 void gamer::Emailme_Click() {
-    app.Computer.PlayWav(".\\Button.wav");
+    app.Computer.PlayWav(ClickSound);
     // Window style 2: the mail program opens minimised, with the focus; nothing waits for it.
     app.runtime.shell(start::MailCommand, 2);
 }

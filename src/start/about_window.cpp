@@ -57,20 +57,15 @@ void Aboutit::form_load() {
 }
 
 void Aboutit::Helpers_Click() {
-    app.Computer.PlayWav(".\\Button.wav");
+    app.Computer.PlayWav(game::ClickSound);
     // The about window goes before the help window comes, so switching never adds a window.
-    if (app.gamer.watched()) {
-        unload();
-        app.Helper.show(forms::ShowMode::Modeless);
-    }
-    if (!app.gamer.watched()) {
-        unload();
-        app.Helper.show(forms::ShowMode::Modal);
-    }
+    const forms::ShowMode mode = app.gamer.sideWindowMode();
+    unload();
+    app.Helper.show(mode);
 }
 
 void Aboutit::Ok_Click() {
-    app.Computer.PlayWav(".\\Button.wav");
+    app.Computer.PlayWav(game::ClickSound);
     unload();
 }
 

@@ -71,20 +71,15 @@ void Helper::form_load() {
 }
 
 void Helper::About_Click() {
-    app.Computer.PlayWav(".\\Button.wav");
+    app.Computer.PlayWav(game::ClickSound);
     // The help window goes before the about window comes, so switching never adds a window.
-    if (app.gamer.watched()) {
-        unload();
-        app.Aboutit.show(forms::ShowMode::Modeless);
-    }
-    if (!app.gamer.watched()) {
-        unload();
-        app.Aboutit.show(forms::ShowMode::Modal);
-    }
+    const forms::ShowMode mode = app.gamer.sideWindowMode();
+    unload();
+    app.Aboutit.show(mode);
 }
 
 void Helper::Close_Click() {
-    app.Computer.PlayWav(".\\Button.wav");
+    app.Computer.PlayWav(game::ClickSound);
     unload();
 }
 

@@ -6,16 +6,10 @@
 
 namespace start {
 
-namespace {
-
-constexpr const char* ClickSound = ".\\Button.wav";
-
-}  // namespace
-
 void Start::NewGame_Click() {
     // Set before the checks: a hand-over unloads this window without ending the program.
     EndOnClose = false;
-    app.Computer.PlayWav(ClickSound);
+    app.Computer.PlayWav(game::ClickSound);
 
     // The checks read only this window: a refusal loads and writes nothing elsewhere.
     if (Pl1.text().empty() || Pl2.text().empty()) {
@@ -52,7 +46,7 @@ void Start::NewGame_Click() {
 }
 
 void Start::UseComp_Click() {
-    app.Computer.PlayWav(ClickSound);
+    app.Computer.PlayWav(game::ClickSound);
 
     // Watch is enabled only with both names filled and the computer chosen, so empty names and
     // the kind of player 2 need no check here.
@@ -83,7 +77,7 @@ void Start::UseComp_Click() {
 }
 
 void Start::Exit_Click() {
-    app.Computer.PlayWav(ClickSound);
+    app.Computer.PlayWav(game::ClickSound);
     app.runtime.end();
 }
 

@@ -49,7 +49,7 @@ void Scores::form_load() {
 }
 
 void Scores::Ok_Click() {
-    app.Computer.PlayWav(".\\Button.wav");
+    app.Computer.PlayWav(game::ClickSound);
     unload();
 }
 

@@ -5,25 +5,19 @@
 
 namespace start {
 
-namespace {
-
-constexpr const char* ClickSound = ".\\Button.wav";
-
-}  // namespace
-
 // The side windows open modal: the start window waits until they are closed.
 void Start::HelpPage_Click() {
-    app.Computer.PlayWav(ClickSound);
+    app.Computer.PlayWav(game::ClickSound);
     app.Helper.show(forms::ShowMode::Modal);
 }
 
 void Start::About_Click() {
-    app.Computer.PlayWav(ClickSound);
+    app.Computer.PlayWav(game::ClickSound);
     app.Aboutit.show(forms::ShowMode::Modal);
 }
 
 void Start::Emailme_Click() {
-    app.Computer.PlayWav(ClickSound);
+    app.Computer.PlayWav(game::ClickSound);
     // Window style 2: the mail program opens minimised, with the focus; nothing waits for it.
     app.runtime.shell(MailCommand, 2);
 }

@@ -58,6 +58,9 @@ public:
     forms::Menu EMailMe{*this, "EMailMe"};
     forms::Menu SkinInfo{*this, "SkinInfo"};
 
+    // The longest name a player may type.
+    static constexpr int NameLength = 10;
+
     // ---- Window-level variables: they outlive an unload ----
     bool EndOnClose = true;
     std::array<std::string, 16> LoadedRecords;

@@ -10,12 +10,6 @@ using forms::Blue;
 using forms::Yellow;
 using forms::LightGrey;
 
-namespace {
-
-constexpr int NameLength = 10;
-
-}  // namespace
-
 void Start::declareControls() {
     // Built-in pictures, shown until the skin replaces them; each is one shared picture.
     const auto topBar = forms::Picture::fromImage(art::topBar());

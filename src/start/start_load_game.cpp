@@ -30,31 +30,11 @@ void Start::LoadGame_Click() {
         g.show(forms::ShowMode::Modeless);
         unload();
 
-        g.Name1.setCaption(records[game::NameARecord]);
-        g.Name2.setCaption(records[game::NameBRecord]);
         // This loads the start window again, hidden; its name rules run as if typed.
         Pl1.setText(records[game::NameARecord]);
         Pl2.setText(records[game::NameBRecord]);
-        app.Scores.Name1.setCaption(records[game::NameARecord]);
-        app.Scores.Name2.setCaption(records[game::NameBRecord]);
-        // A score the result check could not count on is refused before it reaches a label.
-        game::checkSavedScore(records[game::ScoreARecord]);
-        game::checkSavedScore(records[game::ScoreBRecord]);
-        g.Cr1.setCaption(records[game::ScoreARecord]);
-        g.Cr2.setCaption(records[game::ScoreBRecord]);
-        app.Scores.Score1.setCaption(records[game::ScoreARecord]);
-        app.Scores.Score2.setCaption(records[game::ScoreBRecord]);
-
-        game::restoreSquares(g, records);
-        g.Score.setEnabled(true);
         // The display sync moves the turn into PlayerTurn at its next tick.
-        if (const int turn = game::savedTurn(records[game::TurnRecord]); turn != 0) {
-            g.handOverTurn(turn);
-            game::showTurnLine(g, turn);
-        }
-        game::restoreOpponent(g, records[game::OpponentRecord]);
-        game::restoreLevel(g, records[game::LevelRecord]);
-        game::adoptLoadedFile(g, app.runtime, path);
+        game::restoreLoadedGame(app, records, path, game::TurnHandOver::AtNextSync);
         app.Computer.LoadingFromStart = false;
     } catch (const forms::RuntimeError&) {
         app.runtime.msgBox("The file (" + path + ") Was not a valid Gammerlin save file",

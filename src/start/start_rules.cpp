@@ -6,26 +6,17 @@
 
 namespace start {
 
-namespace {
-
-constexpr std::int16_t KeyEnter = 13;
-constexpr std::int16_t KeyBackspace = 8;
-constexpr int NameLength = 10;
-constexpr const char* ClickSound = ".\\Button.wav";
-
-}  // namespace
-
 // ---- Name change rule -------------------------------------------------------------------
 
 void Start::Pl1_Change() {
-    app.Computer.PlayWav(ClickSound);
+    app.Computer.PlayWav(game::ClickSound);
     // The caret, not the length: inserting inside a full name keeps the user in Pl1.
     if (Pl1.selStart() >= NameLength) app.runtime.setFocus(Pl2);
     applyNameRule();
 }
 
 void Start::Pl2_Change() {
-    app.Computer.PlayWav(ClickSound);
+    app.Computer.PlayWav(game::ClickSound);
     applyNameRule();
 }
 
@@ -62,33 +53,33 @@ void Start::enableComputerChoices(bool on) {
 // Keys are only looked at, never changed: the box's own maximum length limits the names.
 
 void Start::Pl1_KeyPress(std::int16_t& keyAscii) {
-    if (keyAscii == KeyEnter) app.runtime.setFocus(Pl2);
+    if (keyAscii == forms::KeyEnter) app.runtime.setFocus(Pl2);
 }
 
 void Start::Pl2_KeyPress(std::int16_t& keyAscii) {
-    if (keyAscii == KeyBackspace && Pl2.text().empty()) app.runtime.setFocus(Pl1);
+    if (keyAscii == forms::KeyBackspace && Pl2.text().empty()) app.runtime.setFocus(Pl1);
     // Enter starts the game whatever the New item shows: New's own checks decide.
-    if (keyAscii == KeyEnter) NewGame_Click();
+    if (keyAscii == forms::KeyEnter) NewGame_Click();
 }
 
 // ---- Option rule ------------------------------------------------------------------------
 
-void Start::Option1_Click() { app.Computer.PlayWav(ClickSound); }
-void Start::Option2_Click() { app.Computer.PlayWav(ClickSound); }
+void Start::Option1_Click() { app.Computer.PlayWav(game::ClickSound); }
+void Start::Option2_Click() { app.Computer.PlayWav(game::ClickSound); }
 
 void Start::Option3_Click() {
     if (Option3.value()) enableComputerChoices(true);
-    app.Computer.PlayWav(ClickSound);
+    app.Computer.PlayWav(game::ClickSound);
 }
 
 void Start::Option4_Click() {
     if (Option4.value()) enableComputerChoices(false);
-    app.Computer.PlayWav(ClickSound);
+    app.Computer.PlayWav(game::ClickSound);
 }
 
-void Start::Option5_Click() { app.Computer.PlayWav(ClickSound); }
-void Start::Option6_Click() { app.Computer.PlayWav(ClickSound); }
-void Start::Option7_Click() { app.Computer.PlayWav(ClickSound); }
+void Start::Option5_Click() { app.Computer.PlayWav(game::ClickSound); }
+void Start::Option6_Click() { app.Computer.PlayWav(game::ClickSound); }
+void Start::Option7_Click() { app.Computer.PlayWav(game::ClickSound); }
 
 // ---- Focus rule -------------------------------------------------------------------------
 // An option never keeps the focus: it goes on to the name box that goes with it.
@@ -104,7 +95,7 @@ void Start::Option7_GotFocus() { app.runtime.setFocus(Pl2); }
 // ---- Menu commands ----------------------------------------------------------------------
 
 void Start::Clear_Click() {
-    app.Computer.PlayWav(ClickSound);
+    app.Computer.PlayWav(game::ClickSound);
     // Each emptying runs that box's change rule, with its own click sound.
     Pl1.setText("");
     Pl2.setText("");
