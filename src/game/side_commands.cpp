@@ -3,6 +3,7 @@
 #include "game/gamer.h"
 
 #include "app.h"
+#include "contact.h"
 
 namespace game {
 
@@ -24,7 +25,7 @@ void gamer::SkinInfo_Click() { showSideWindow(app.Skin); }
 void gamer::Emailme_Click() {
     app.Computer.PlayWav(ClickSound);
     // Window style 2: the mail program opens minimised, with the focus; nothing waits for it.
-    app.runtime.shell(start::MailCommand, 2);
+    app.runtime.shell(contact::MailCommand, 2);
 }
 
 }  // namespace game

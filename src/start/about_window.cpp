@@ -2,6 +2,7 @@
 #include "start/about_window.h"
 
 #include "app.h"
+#include "contact.h"
 #include "game/builtin_pictures.h"
 
 namespace start {
@@ -33,7 +34,7 @@ void Aboutit::declareControls() {
     Label6.design({.left = 360, .top = 1080, .width = 615, .height = 195, .caption = "Contact:",
                    .foreColor = Red, .autoSize = true, .transparent = true});
     Label4.design({.left = 360, .top = 1440, .width = 1635, .height = 195,
-                   .caption = ContactAddress, .foreColor = Blue, .autoSize = true,
+                   .caption = contact::Address, .foreColor = Blue, .autoSize = true,
                    .transparent = true});
     Label7.design({.left = 360, .top = 1800, .width = 510, .height = 195, .caption = "About:",
                    .foreColor = Red, .autoSize = true, .transparent = true});

@@ -4,15 +4,9 @@
 #include "forms/controls.h"
 #include "forms/form.h"
 
-#include <string>
-
 struct App;
 
 namespace start {
-
-// Where the EMail commands of both windows send the user, and the line the launcher is given.
-inline constexpr const char* ContactAddress = "tesselby@example.org";
-inline const std::string MailCommand = std::string("start mailto:") + ContactAddress;
 
 class Aboutit : public forms::Form {
 public:

@@ -2,6 +2,7 @@
 #include "start/start.h"
 
 #include "app.h"
+#include "contact.h"
 
 namespace start {
 
@@ -19,7 +20,7 @@ void Start::About_Click() {
 void Start::Emailme_Click() {
     app.Computer.PlayWav(game::ClickSound);
     // Window style 2: the mail program opens minimised, with the focus; nothing waits for it.
-    app.runtime.shell(MailCommand, 2);
+    app.runtime.shell(contact::MailCommand, 2);
 }
 
 // Unlike the other Help commands, Skin Info plays no click sound.
