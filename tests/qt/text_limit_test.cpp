@@ -1,5 +1,5 @@
-// A box's maximum length holds for every way the user puts text in: pasted by key or by the
-// context menu, dropped, or composed by an input method. What would go
+// A box's maximum length holds for every way the user puts text in: pasted by key, by the
+// context menu or (on X11) by a middle click, dropped, or composed by an input method. What would go
 // past it is cut off at the limit; the program's own writes still show whole.
 #include "qt_fixture.h"
 
@@ -108,6 +108,16 @@ TEST_F(TextLimit, PasteOverASelectionMayUseTheRoomItFrees) {
 TEST_F(TextLimit, ContextMenuPasteKeepsWhatFits) {
     copy("cdefgh");
     pasteByMenu(nameBox());
+    EXPECT_EQ(names.name.text(), "abcd");
+}
+
+TEST_F(TextLimit, MiddleClickPasteOfTheSelectionKeepsWhatFits) {
+    QClipboard& clipboard = *QApplication::clipboard();
+    if (!clipboard.supportsSelection()) GTEST_SKIP() << "no selection to paste on this platform";
+    clipboard.setText("cdefgh", QClipboard::Selection);
+    QTest::mouseClick(nameBox(), Qt::MiddleButton, {}, QPoint(nameBox()->width() - 4, nameBox()->height() / 2));
+    EXPECT_EQ(names.name.text(), "abcd");
+    QTest::mouseClick(nameBox(), Qt::MiddleButton, {}, QPoint(nameBox()->width() - 4, nameBox()->height() / 2));
     EXPECT_EQ(names.name.text(), "abcd");
 }
 
