@@ -9,15 +9,7 @@ namespace start {
 using forms::Red;
 using forms::Blue;
 
-Aboutit::Aboutit(App& app) : forms::Form(app.runtime, "Aboutit"), app(app) {
-    design(forms::FormDesign{
-        .border = forms::BorderStyle::FixedDialog,
-        .captionBar = false,
-        .showInTaskbar = false,
-        .clientWidth = 5760,
-        .clientHeight = 3090,
-        .centred = true,
-    });
+Aboutit::Aboutit(App& app) : TopmostWindow(app, "Aboutit", 5760, 3090) {
     declareControls();
     on(Helpers.Click, &Aboutit::Helpers_Click);
     on(Ok.Click, &Aboutit::Ok_Click);
@@ -52,22 +44,8 @@ void Aboutit::declareControls() {
                .tabIndex = 1});
 }
 
-void Aboutit::form_load() {
-    // Above other windows, also above the game window when shown beside a watched game.
-    makeTopmost();
-}
+void Aboutit::Helpers_Click() { switchTo(app.Helper); }
 
-void Aboutit::Helpers_Click() {
-    app.Computer.PlayWav(game::ClickSound);
-    // The about window goes before the help window comes, so switching never adds a window.
-    const forms::ShowMode mode = app.gamer.sideWindowMode();
-    unload();
-    app.Helper.show(mode);
-}
-
-void Aboutit::Ok_Click() {
-    app.Computer.PlayWav(game::ClickSound);
-    unload();
-}
+void Aboutit::Ok_Click() { closeWithClick(); }
 
 }  // namespace start

@@ -2,13 +2,11 @@
 // The about window: the program's title and version, how to reach its makers and a credit line,
 // above other windows, with a button that switches to the help window.
 #include "forms/controls.h"
-#include "forms/form.h"
-
-struct App;
+#include "start/topmost_window.h"
 
 namespace start {
 
-class Aboutit : public forms::Form {
+class Aboutit : public TopmostWindow {
 public:
     explicit Aboutit(App& app);
 
@@ -26,12 +24,8 @@ public:
     void Helpers_Click();
     void Ok_Click();
 
-protected:
-    void form_load() override;
-
 private:
     void declareControls();
-    App& app;
 };
 
 }  // namespace start

@@ -20,15 +20,7 @@ constexpr const char* MenuHelp =
 
 }  // namespace
 
-Helper::Helper(App& app) : forms::Form(app.runtime, "Helper"), app(app) {
-    design(forms::FormDesign{
-        .border = forms::BorderStyle::FixedDialog,
-        .captionBar = false,
-        .showInTaskbar = false,
-        .clientWidth = 5760,
-        .clientHeight = 3105,
-        .centred = true,
-    });
+Helper::Helper(App& app) : TopmostWindow(app, "Helper", 5760, 3105) {
     declareControls();
     on(About.Click, &Helper::About_Click);
     on(Close.Click, &Helper::Close_Click);
@@ -65,22 +57,8 @@ void Helper::declareControls() {
                   .tabIndex = 1});
 }
 
-void Helper::form_load() {
-    // Above other windows, also above the game window when shown beside a watched game.
-    makeTopmost();
-}
+void Helper::About_Click() { switchTo(app.Aboutit); }
 
-void Helper::About_Click() {
-    app.Computer.PlayWav(game::ClickSound);
-    // The help window goes before the about window comes, so switching never adds a window.
-    const forms::ShowMode mode = app.gamer.sideWindowMode();
-    unload();
-    app.Aboutit.show(mode);
-}
-
-void Helper::Close_Click() {
-    app.Computer.PlayWav(game::ClickSound);
-    unload();
-}
+void Helper::Close_Click() { closeWithClick(); }
 
 }  // namespace start

@@ -2,13 +2,11 @@
 // The help window: the rules and how to start a game, above other windows, with a button that
 // switches to the about window.
 #include "forms/controls.h"
-#include "forms/form.h"
-
-struct App;
+#include "start/topmost_window.h"
 
 namespace start {
 
-class Helper : public forms::Form {
+class Helper : public TopmostWindow {
 public:
     explicit Helper(App& app);
 
@@ -27,12 +25,8 @@ public:
     void About_Click();
     void Close_Click();
 
-protected:
-    void form_load() override;
-
 private:
     void declareControls();
-    App& app;
 };
 
 }  // namespace start

@@ -8,15 +8,7 @@ namespace start {
 using forms::Red;
 using forms::Blue;
 
-Scores::Scores(App& app) : forms::Form(app.runtime, "Scores"), app(app) {
-    design(forms::FormDesign{
-        .border = forms::BorderStyle::FixedDialog,
-        .captionBar = false,
-        .showInTaskbar = false,
-        .clientWidth = 3900,
-        .clientHeight = 1500,
-        .centred = true,
-    });
+Scores::Scores(App& app) : TopmostWindow(app, "Scores", 3900, 1500) {
     declareControls();
     on(Ok.Click, &Scores::Ok_Click);
 }
@@ -43,14 +35,6 @@ void Scores::declareControls() {
                .tabIndex = 0, .graphical = true, .isCancel = true});
 }
 
-void Scores::form_load() {
-    // Above other windows from the moment it loads; a hidden load stays hidden.
-    makeTopmost();
-}
-
-void Scores::Ok_Click() {
-    app.Computer.PlayWav(game::ClickSound);
-    unload();
-}
+void Scores::Ok_Click() { closeWithClick(); }
 
 }  // namespace start

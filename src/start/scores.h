@@ -1,13 +1,11 @@
 #pragma once
 // The scores window: the two names and their won matches, above other windows.
 #include "forms/controls.h"
-#include "forms/form.h"
-
-struct App;
+#include "start/topmost_window.h"
 
 namespace start {
 
-class Scores : public forms::Form {
+class Scores : public TopmostWindow {
 public:
     explicit Scores(App& app);
 
@@ -21,12 +19,8 @@ public:
 
     void Ok_Click();
 
-protected:
-    void form_load() override;
-
 private:
     void declareControls();
-    App& app;
 };
 
 }  // namespace start

@@ -1,0 +1,33 @@
+#include "start/topmost_window.h"
+
+#include "app.h"
+
+namespace start {
+
+TopmostWindow::TopmostWindow(App& app, std::string name, int clientWidth, int clientHeight)
+    : forms::Form(app.runtime, std::move(name)), app(app) {
+    design(forms::FormDesign{
+        .border = forms::BorderStyle::FixedDialog,
+        .captionBar = false,
+        .showInTaskbar = false,
+        .clientWidth = clientWidth,
+        .clientHeight = clientHeight,
+        .centred = true,
+    });
+}
+
+void TopmostWindow::form_load() { makeTopmost(); }
+
+void TopmostWindow::closeWithClick() {
+    app.Computer.PlayWav(game::ClickSound);
+    unload();
+}
+
+void TopmostWindow::switchTo(forms::Form& next) {
+    app.Computer.PlayWav(game::ClickSound);
+    const forms::ShowMode mode = app.gamer.sideWindowMode();
+    unload();
+    next.show(mode);
+}
+
+}  // namespace start
