@@ -15,8 +15,8 @@ std::optional<std::int16_t> keyAsciiOf(const QKeyEvent& event) {
     if (event.modifiers() & (Qt::ControlModifier | Qt::MetaModifier)) return std::nullopt;
     switch (event.key()) {
         case Qt::Key_Return:
-        case Qt::Key_Enter: return 13;
-        case Qt::Key_Backspace: return 8;
+        case Qt::Key_Enter: return forms::KeyEnter;
+        case Qt::Key_Backspace: return forms::KeyBackspace;
         case Qt::Key_Delete: return std::nullopt;  // X11 gives it the text DEL; it types nothing
         default: break;
     }

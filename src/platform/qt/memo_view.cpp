@@ -54,8 +54,8 @@ void MemoView::keyPressEvent(QKeyEvent* event) {
         case KeyFate::Replace:
             event->accept();
             if (!isReadOnly()) {
-                insertPlainText(routing.replacement == 13 ? QStringLiteral("\n")
-                                                          : textOfKeyAscii(routing.replacement));
+                const bool enter = routing.replacement == forms::KeyEnter;
+                insertPlainText(enter ? QStringLiteral("\n") : textOfKeyAscii(routing.replacement));
             }
             break;
     }

@@ -179,8 +179,8 @@ bool TextView::typesACharacter(const QKeyEvent& event) {
 }
 
 void TextView::typeReplacement(std::int16_t keyAscii) {
-    if (keyAscii == 13) return;
-    if (keyAscii == 8) {
+    if (keyAscii == forms::KeyEnter) return;
+    if (keyAscii == forms::KeyBackspace) {
         backspace();
     } else if (!full()) {
         insert(textOfKeyAscii(keyAscii));
