@@ -66,6 +66,19 @@ TEST_F(LoadGame, LoadPutsBackNamesScoresSquaresTurnOpponentAndLevel) {
     EXPECT_EQ(std::filesystem::current_path(), std::filesystem::path(g.CurrentDir.caption()));
 }
 
+TEST_F(LoadGame, LoadedComputerOpponentMovesOnItsTurnAtItsLevel) {
+    // Hard, with no line to complete or block: it takes one of the two free corners.
+    load(SavedGameFile{.name1 = "Cat", .name2 = "Dog", .board = "XO.|.X.|..O", .turn = "2",
+                       .opponent = "1", .level = "3"});
+    EXPECT_EQ(status(), "Dog it's your turn!");
+    advance(1999);
+    EXPECT_EQ(board(), "XO.|.X.|..O") << "the computer thinks for two seconds";
+    advance(2);
+    const std::string after = board();
+    EXPECT_TRUE(after == "XOO|.X.|..O" || after == "XO.|.X.|O.O") << after;
+    EXPECT_EQ(status(), "Cat it's your turn!");
+}
+
 TEST_F(LoadGame, NumbersAreReadByValue) {
     load(savedLines({"Ann", "Bob", "0", "0", "01", "2.0", " 0", "0", "0", "0", "0", "0", "0",
                      "2", "2", "1"}));
