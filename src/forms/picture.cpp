@@ -10,73 +10,102 @@
 namespace forms {
 namespace {
 
-// Anything bigger than this is not a skin picture but a broken or hostile file.
-constexpr int MaxPictureSide = 8192;
-constexpr int MaxPictureMegabytes = 128;
+// No window of the program is larger than 384 x 303 pixels, and no skin picture replaces a
+// built-in one larger than 300 x 317. A picture is held to 4096 pixels a
+// side and 4 megapixels in all: room for pictures drawn many times finer than the windows show
+// them, while one decoded picture stays within 16 MB at 4 bytes a pixel. Anything bigger is no
+// picture for these windows but a broken or hostile file, however small the file is.
+constexpr int MaxPictureSide = 4096;
+constexpr qint64 MaxPicturePixels = qint64{4} << 20;
+constexpr int MaxPictureMegabytes = static_cast<int>((MaxPicturePixels * 4) >> 20);
+
+bool fitsTheWindows(QSize size) {
+    return size.width() <= MaxPictureSide && size.height() <= MaxPictureSide &&
+           qint64{size.width()} * size.height() <= MaxPicturePixels;
+}
 
 std::uint32_t nextHandle() {
     static std::atomic<std::uint32_t> counter{0};
     return ++counter;
 }
 
+// Qt's decoders refuse to allocate more than this; the limit holds for the whole program, so it
+// is put back once the picture is decoded.
+class DecodingLimit {
+public:
+    DecodingLimit() : previous_(QImageReader::allocationLimit()) {
+        QImageReader::setAllocationLimit(MaxPictureMegabytes);
+    }
+    ~DecodingLimit() { QImageReader::setAllocationLimit(previous_); }
+    DecodingLimit(const DecodingLimit&) = delete;
+    DecodingLimit& operator=(const DecodingLimit&) = delete;
+
+private:
+    int previous_;
+};
+
+// The size the file claims is checked before decoding, and the decoded picture again: a GIF may
+// decode to a far larger picture than its header says.
+QImage decode(const std::filesystem::path& file) {
+    const DecodingLimit limit;
+    QImageReader reader(QString::fromStdString(file.string()));
+    const QSize claimed = reader.size();
+    if (claimed.isValid() && !fitsTheWindows(claimed)) return QImage();
+    QImage image = reader.read();
+    return fitsTheWindows(image.size()) ? image : QImage();
+}
+
 // A skin names the same few files many times over (one bar for three strike lines, one strip for
-// seven option buttons) and again at every load of a window. Each load still makes a picture of
-// its own, but an unchanged file is decoded once and its pixels are shared.
+// seven option buttons). Each load still makes a picture of its own, but while any picture of an
+// unchanged file is in use its decoded pixels are shared; once none is, they are gone.
 struct DecodedFile {
     std::filesystem::file_time_type modified;
     std::uintmax_t size;
-    QImage image;
+    std::weak_ptr<const QImage> image;
 };
 
-QImage decode(const std::filesystem::path& file) {
-    QImageReader reader(QString::fromStdString(file.string()));
-    reader.setAllocationLimit(MaxPictureMegabytes);
-    const QSize size = reader.size();
-    if (!reader.canRead() || (size.isValid() && (size.width() > MaxPictureSide ||
-                                                 size.height() > MaxPictureSide))) {
-        return QImage();
-    }
-    return reader.read();
-}
-
-QImage decodeOnce(const std::filesystem::path& file) {
+std::shared_ptr<const QImage> decodeShared(const std::filesystem::path& file) {
     static std::map<std::filesystem::path, DecodedFile> decoded;
+    std::erase_if(decoded, [](const auto& entry) { return entry.second.image.expired(); });
     std::error_code ec;
     const auto modified = std::filesystem::last_write_time(file, ec);
-    const auto size = std::filesystem::file_size(file, ec);
-    if (ec) return decode(file);
-    auto known = decoded.find(file);
-    if (known != decoded.end() && known->second.modified == modified && known->second.size == size) {
-        return known->second.image;
+    const auto size = ec ? 0 : std::filesystem::file_size(file, ec);
+    const auto known = decoded.find(file);
+    if (!ec && known != decoded.end() && known->second.modified == modified &&
+        known->second.size == size) {
+        if (auto image = known->second.image.lock()) return image;
     }
     QImage image = decode(file);
-    if (!image.isNull()) decoded[file] = DecodedFile{modified, size, image};
-    return image;
+    if (image.isNull()) return nullptr;
+    auto shared = std::make_shared<const QImage>(std::move(image));
+    if (!ec) decoded[file] = DecodedFile{modified, size, shared};
+    return shared;
 }
 
 }  // namespace
 
 Picture Picture::fromImage(QImage image) {
-    return Picture(std::make_shared<const Data>(Data{nextHandle(), std::move(image)}));
+    return Picture(std::make_shared<const QImage>(std::move(image)));
 }
+
+Picture::Picture(std::shared_ptr<const QImage> image)
+    : data_(std::make_shared<const Data>(Data{nextHandle(), std::move(image)})) {}
 
 Picture Picture::load(const std::filesystem::path& file) {
     std::error_code ec;
     if (!std::filesystem::is_regular_file(file, ec)) {
         throw RuntimeError(ErrorCode::FileNotFound, "File not found: " + file.string());
     }
-    QImage image = decodeOnce(file);
-    if (image.isNull()) {
-        throw RuntimeError(ErrorCode::InvalidPicture, "Invalid picture: " + file.string());
-    }
-    return fromImage(std::move(image));
+    std::shared_ptr<const QImage> image = decodeShared(file);
+    if (!image) throw RuntimeError(ErrorCode::InvalidPicture, "Invalid picture: " + file.string());
+    return Picture(std::move(image));
 }
 
 std::uint32_t Picture::handle() const { return data_ ? data_->handle : 0; }
 
 const QImage& Picture::image() const {
     static const QImage none;
-    return data_ ? data_->image : none;
+    return data_ ? *data_->image : none;
 }
 
 }  // namespace forms

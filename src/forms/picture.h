@@ -16,7 +16,7 @@ public:
     static Picture fromImage(QImage image);
 
     // Loads a BMP or GIF file. A missing file is FileNotFound; a file that holds no readable
-    // picture, or one too large to be a sane picture, is InvalidPicture.
+    // picture, or a picture too large for any window of the program, is InvalidPicture.
     static Picture load(const std::filesystem::path& file);
 
     bool isNone() const { return !data_; }
@@ -30,9 +30,9 @@ public:
 private:
     struct Data {
         std::uint32_t handle;
-        QImage image;
+        std::shared_ptr<const QImage> image;  // pictures of one file share its pixels
     };
-    explicit Picture(std::shared_ptr<const Data> data) : data_(std::move(data)) {}
+    explicit Picture(std::shared_ptr<const QImage> image);
     std::shared_ptr<const Data> data_;
 };
 

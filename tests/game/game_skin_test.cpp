@@ -70,6 +70,13 @@ TEST_F(GameSkin, ABackBmpThatIsNoPictureTakesNothingFromTheSkin) {
     EXPECT_EQ(fromSkin(), AllBuiltIn);
 }
 
+TEST_F(GameSkin, AnXpicTooLargeForTheWindowStopsTheStepAsABrokenFileDoes) {
+    // Twenty-five bytes whose header claims 8 x 6 pixels and which decode to 8 x 63994.
+    skin_files::writeText(skin() / "Xpic.gif", skin_files::gifWithoutPixels(8, 63994, 8, 6));
+    startProgram();
+    EXPECT_EQ(fromSkin(), std::string(8, 'S') + std::string(11, 'b'));
+}
+
 TEST_F(GameSkin, ASkinBlankShowsOnEveryFreeCellAlsoAfterTheBoardIsCleared) {
     fs::copy_file(skin() / "Opic.gif", folder() / "Skin" / "Blank.gif",
                   fs::copy_options::overwrite_existing);

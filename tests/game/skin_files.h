@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QString>
 
+#include <cstdint>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -34,6 +35,40 @@ inline void writePicture(const std::filesystem::path& file, int width, int heigh
     QImage image(width, height, QImage::Format_RGB888);
     image.fill(QColor(10, 120, 40));
     image.save(QString::fromStdString(file.string()), "BMP");
+}
+
+// Little-endian fields of picture files written byte by byte.
+inline void appendLittleEndian(std::string& bytes, std::uint32_t value, int size) {
+    for (int i = 0; i < size; ++i) bytes += static_cast<char>((value >> (8 * i)) & 0xFF);
+}
+
+// A GIF of no pixel data: its screen `screenWidth` x `screenHeight`, its one frame `width` x
+// `height`. Twenty-five bytes, however large the picture it makes.
+inline std::string gifWithoutPixels(int screenWidth, int screenHeight, int width, int height) {
+    std::string bytes = "GIF89a";
+    for (int field : {screenWidth, screenHeight}) appendLittleEndian(bytes, field, 2);
+    bytes += std::string("\0\0\0,", 4);  // no colour table; the frame follows
+    for (int field : {0, 0, width, height}) appendLittleEndian(bytes, field, 2);
+    bytes += std::string("\0\2\0", 3);  // plain frame; code size 2; no data
+    return bytes;
+}
+
+// A run-length coded BMP of one colour that ends its pixel data at once: sixty bytes, however
+// large the picture.
+inline std::string runLengthBmp(int width, int height) {
+    const std::uint32_t header = 14 + 40 + 4, end = header + 2;
+    std::string bytes = "BM";
+    for (std::uint32_t field : {end, 0u, header}) appendLittleEndian(bytes, field, 4);
+    appendLittleEndian(bytes, 40, 4);
+    appendLittleEndian(bytes, static_cast<std::uint32_t>(width), 4);
+    appendLittleEndian(bytes, static_cast<std::uint32_t>(height), 4);
+    appendLittleEndian(bytes, 1, 2);  // one plane
+    appendLittleEndian(bytes, 8, 2);  // 8 bits a pixel
+    // Run-length coded, two bytes of pixel data, 72 dpi, one colour.
+    for (std::uint32_t field : {1u, 2u, 2835u, 2835u, 1u, 0u}) appendLittleEndian(bytes, field, 4);
+    appendLittleEndian(bytes, 0x287828, 4);  // the one colour
+    bytes += std::string("\0\1", 2);       // end of the picture
+    return bytes;
 }
 
 inline void writeText(const std::filesystem::path& file, const std::string& bytes) {

@@ -1,0 +1,72 @@
+// Picture files: what is too large for the windows is refused, whatever the file claims, and
+// decoded pixels are kept only while a picture of the file is in use.
+#include "forms/picture.h"
+
+#include <gtest/gtest.h>
+
+#include <QTemporaryDir>
+
+#include "error_code_of.h"
+#include "game/skin_files.h"
+
+namespace fs = std::filesystem;
+using forms::ErrorCode;
+using forms::Picture;
+using skin_files::gifWithoutPixels;
+using skin_files::runLengthBmp;
+
+namespace {
+
+class PictureFiles : public testing::Test {
+protected:
+    fs::path file(const std::string& name, const std::string& bytes) {
+        skin_files::writeText(folder / name, bytes);
+        return folder / name;
+    }
+
+    QTemporaryDir dir;
+    fs::path folder = dir.path().toStdString();
+};
+
+}  // namespace
+
+TEST_F(PictureFiles, APictureTooLargeForTheWindowsIsInvalidHoweverSmallItsFile) {
+    const struct {
+        const char* name;
+        std::string bytes;
+    } tooLarge[] = {
+        {"wide.bmp", runLengthBmp(4097, 1)},
+        {"tall.bmp", runLengthBmp(1, 4097)},
+        {"many pixels.bmp", runLengthBmp(2049, 2049)},
+        {"huge.gif", gifWithoutPixels(5000, 6000, 5000, 6000)},
+        // Its header claims 8 x 6; it decodes to the height of its screen.
+        {"lying.gif", gifWithoutPixels(8, 63994, 8, 6)},
+    };
+    for (const auto& picture : tooLarge) {
+        EXPECT_EQ(errorCodeOf([&] { Picture::load(file(picture.name, picture.bytes)); }),
+                  ErrorCode::InvalidPicture)
+            << picture.name;
+    }
+    for (const QSize size : {QSize(4096, 1024), QSize(2048, 2048), QSize(1, 4096)}) {
+        const fs::path limit = file("limit.bmp", runLengthBmp(size.width(), size.height()));
+        EXPECT_EQ(Picture::load(limit).image().size(), size);
+    }
+    EXPECT_EQ(Picture::load(file("small.gif", gifWithoutPixels(8, 6, 8, 6))).image().size(),
+              QSize(8, 6));
+}
+
+TEST_F(PictureFiles, LoadsOfAFileSharePixelsOnlyWhileAPictureOfItIsInUse) {
+    const fs::path bar = file("Bar1.gif", gifWithoutPixels(137, 11, 137, 11));
+    Picture first = Picture::load(bar);
+    Picture second = Picture::load(bar);
+    EXPECT_NE(first, second);
+    EXPECT_EQ(first.image().cacheKey(), second.image().cacheKey());
+
+    const qint64 shared = first.image().cacheKey();
+    first = second = Picture();
+    const Picture again = Picture::load(bar);
+    EXPECT_NE(again.image().cacheKey(), shared) << "pixels no picture used were kept";
+
+    file("Bar1.gif", runLengthBmp(11, 137));
+    EXPECT_EQ(Picture::load(bar).image().size(), QSize(11, 137)) << "a changed file is read again";
+}
