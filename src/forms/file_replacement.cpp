@@ -79,8 +79,9 @@ FileReplacement::~FileReplacement() {
 }
 
 bool FileReplacement::openTemporary() {
+    const std::string prefix = temporaryPrefix(target_);
     for (int attempt = 0; attempt < 100; ++attempt) {
-        const fs::path candidate = target_.parent_path() / (temporaryPrefix(target_) + randomPart());
+        const fs::path candidate = target_.parent_path() / (prefix + randomPart());
         fd_ = ::open(candidate.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd_ >= 0) {
             temporary_ = candidate;

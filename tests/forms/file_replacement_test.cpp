@@ -161,6 +161,19 @@ TEST_F(ReplacingFilesAsAnotherUser, WhatTheUserMayNotWriteIsLeftAlone) {
     EXPECT_EQ(namesIn(own), std::vector<std::string>{"game.tby"});
 }
 
+TEST_F(ReplacingFilesAsAnotherUser, AnotherUsersFileThatTheUserMayWriteStaysTheirs) {
+    const fs::path shared = folder / "shared";
+    fs::create_directory(shared);
+    chmod(shared.c_str(), 0777);
+    const fs::path game = write(shared / "game.tby", "old\r\n");
+    chmod(game.c_str(), 0666);
+    ASSERT_EQ(asNobody([&] { save(game, {"new"}); }), 0);
+    EXPECT_EQ(contents(game), "new\r\n");
+    EXPECT_EQ(ownerOf(game), 0u);
+    EXPECT_EQ(modeOf(game), 0666u);
+    EXPECT_EQ(namesIn(shared), std::vector<std::string>{"game.tby"});
+}
+
 TEST_F(ReplacingFilesAsAnotherUser, AReplacedFileKeepsItsOwnerAndPermissions) {
     const fs::path game = write(folder / "game.tby", "old\r\n");
     chown(game.c_str(), Nobody, NoGroup);
