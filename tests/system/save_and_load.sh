@@ -71,12 +71,12 @@ start_program
 game=$(wait_for_window Tesselby)
 press "$game" ctrl+l
 enter_path_in "Open" save_and_load_3_open_dialog
-sleep 0.3  # let the loaded board paint
 game=$(wait_for_window Tesselby)
+# The game window, not set up before, takes the size of a game in play.
+poll 5 "the game window did not take the size of a game in play" has_client_height "$game" $GAME_CLIENT
 game_top=$(client_top "$game" $GAME_CLIENT)
-shot "$game" save_and_load_4_loaded
-board=$(board_in "$shots/save_and_load_4_loaded.png" "$game_top")
-[[ $board == "O..|.X.|..X" ]] || fail "the loaded board reads $board, expected O..|.X.|..X"
+poll 5 "the loaded board did not read O..|.X.|..X" board_shows "$game" "$game_top" "O..|.X.|..X"
+cp "$snapshot" "$shots/save_and_load_4_loaded.png"
 
 # It is O's turn, as saved: a free cell takes an O.
 click_cell "$game" "$game_top" 3

@@ -90,11 +90,18 @@ wait_for_window() {
 
 window_height() { xwininfo -id "$1" | awk '/Height:/ { print $2 }'; }
 
+# has_client_height WINDOW CLIENT_PIXELS: WINDOW is as high as a client area of CLIENT_PIXELS
+# below a menu bar, now.
+has_client_height() {
+  local top=$(( $(window_height "$1") - $2 ))
+  (( top > 10 && top < 40 ))
+}
+
 # client_top WINDOW CLIENT_PIXELS: the client area fills the window below Qt's menu bar, so its
 # top is the window's height less the client height the program set.
 client_top() {
   local top=$(( $(window_height "$1") - $2 ))
-  (( top > 10 && top < 40 )) || fail "window $1: $top pixels above a $2 pixel client area, expected a menu bar"
+  has_client_height "$1" "$2" || fail "window $1: $top pixels above a $2 pixel client area, expected a menu bar"
   echo "$top"
 }
 
@@ -248,6 +255,11 @@ snapshot="$XDG_RUNTIME_DIR/now.png"
 # cell_shows WINDOW CLIENT_TOP N MARK: cell nN of WINDOW shows MARK (X, O or . for none) now.
 cell_shows() {
   import -window "$1" "$snapshot" && [[ $(mark_in "$snapshot" "$2" "$3") == "$4" ]]
+}
+
+# board_shows WINDOW CLIENT_TOP BOARD: the board of WINDOW reads BOARD ("XO.|.X.|..O") now.
+board_shows() {
+  import -window "$1" "$snapshot" && [[ $(board_in "$snapshot" "$2") == "$3" ]]
 }
 
 # The window manager, when the test asks for one, is ready once it names itself on the screen.
