@@ -175,6 +175,15 @@ TEST_F(ComputerPlayer, FallbackPlacesNoughtOnAFreeCellAndPassesTheTurn) {
     EXPECT_EQ(soundCount(".\\Button.wav"), 1);
 }
 
+TEST_F(ComputerPlayer, FallbackOnTheBottomLeftCellHasOnlyTheClickSound) {
+    againstComputer('N');
+    setBoard("XOX|XOO|.XX");
+    game().PlayerTurn = 2;
+    for (int tick = 0; tick < 1000 && game().PlayerTurn == 2; ++tick) game().Timer_Timer();
+    EXPECT_EQ(board(), "XOX|XOO|OXX");
+    EXPECT_EQ(platform.sounds, (std::vector<std::string>{".\\Button.wav", ".\\Clear.wav"}));
+}
+
 TEST_F(ComputerPlayer, ClickDuringTheComputersTurnIsFollowedByItsChosenMove) {
     againstComputer('N');
     play(1);
