@@ -24,6 +24,7 @@ Design& Control::live() {
 Runtime& Control::runtime() const { return form_.runtime(); }
 
 void Control::changed(Property what) {
+    runtime().noteChange();
     if (form_.isLoaded()) runtime().platform().controlChanged(*this, what);
 }
 
@@ -77,11 +78,13 @@ void CheckBox::setValue(int v) {
 // ---- TextBox ----------------------------------------------------------------------------
 
 void TextBox::setText(const std::string& text) {
+    if (selStart_ != 0) runtime().noteChange();
     selStart_ = 0;
     if (assign(&Design::caption, text, Property::Text) && Change) Change();
 }
 
 void TextBox::userEdited(const std::string& text, int caret) {
+    runtime().noteChange();  // input, also when it only moved the caret
     selStart_ = caret;
     if (assign(&Design::caption, text, Property::Text) && Change) {
         runtime().raise(Change, name() + "_Change");
@@ -139,10 +142,16 @@ void Timer::discard() { runtime().disarmTimer(*this); }
 void CommonDialog::ShowOpen() { showDialog(false); }
 void CommonDialog::ShowSave() { showDialog(true); }
 
+void CommonDialog::setFileName(const std::string& path) {
+    Design& state = live();
+    if (state.caption == path) return;
+    runtime().noteChange();
+    state.caption = path;
+}
+
 void CommonDialog::showDialog(bool save) {
     FileDialogRequest request{save, filter(), fileName()};
-    auto chosen = runtime().fileDialog(request);
-    live().caption = chosen.value_or("");
+    setFileName(runtime().fileDialog(request).value_or(""));
 }
 
 }  // namespace forms

@@ -105,6 +105,7 @@ public:
 protected:
     Design& live();  // loads the form when needed
     Runtime& runtime() const;
+    // Tells the runtime and the platform that a property has just changed.
     void changed(Property what);
     template <class T>
     bool assign(T Design::*field, const T& value, Property what) {
@@ -242,10 +243,13 @@ public:
 
 private:
     friend class TimerQueue;
+    friend class Runtime;
     bool scheduled_ = false;
     long long due_ = 0;
+    long long since_ = 0;
     unsigned long long order_ = 0;
     TimerQueue::Node spareNode_;
+    unsigned long long asleepIn_ = 0;  // the runtime's state count it sleeps in; 0: awake
 };
 
 // The open and save dialog for files, with a "description|pattern|..." filter.
@@ -255,7 +259,7 @@ public:
     CommonDialog(Form& form, std::string name)
         : Control(form, std::move(name), ControlKind::CommonDialog) {}
     const std::string& fileName() { return live().caption; }
-    void setFileName(const std::string& path) { live().caption = path; }
+    void setFileName(const std::string& path);
     const std::string& filter() { return live().filter; }
     void ShowOpen();
     void ShowSave();

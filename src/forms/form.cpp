@@ -54,6 +54,12 @@ Control* Form::control(const std::string& name) const {
 
 void Form::removeControl(Control* c) { std::erase(controls_, c); }
 
+void Form::setActiveControl(Control* c) {
+    if (activeControl_ == c) return;
+    runtime_.noteChange();
+    activeControl_ = c;
+}
+
 // ---- Lifecycle --------------------------------------------------------------------------
 
 void Form::touch() {
@@ -63,6 +69,7 @@ void Form::touch() {
 void Form::load() {
     if (loaded_) return;
     runtime_.throwIfEnded();
+    runtime_.noteChange();
     // Marked loaded first: the load handler touches the form's own controls.
     loaded_ = true;
     shown_ = false;
@@ -85,6 +92,7 @@ void Form::show(ShowMode mode) {
         if (shown_) {
             runtime_.platform().bringToFront(*this);
         } else {
+            runtime_.noteChange();
             shown_ = true;
             runtime_.platform().showForm(*this);
             runtime_.focusFirst(*this);
@@ -92,6 +100,7 @@ void Form::show(ShowMode mode) {
         }
         return;
     }
+    runtime_.noteChange();
     shown_ = true;
     modal_ = true;
     runtime_.platform().showForm(*this);
@@ -103,6 +112,7 @@ void Form::show(ShowMode mode) {
 void Form::hide() {
     touch();
     if (!shown_) return;
+    runtime_.noteChange();
     shown_ = false;
     modal_ = false;
     runtime_.platform().hideForm(*this);
@@ -120,6 +130,7 @@ void Form::unload(UnloadMode cause) {
     }
     unloading_ = false;
     if (cancel != 0) return;
+    runtime_.noteChange();
     for (Control* c : controls_) c->discard();
     loaded_ = false;
     shown_ = false;
@@ -138,6 +149,7 @@ const std::string& Form::caption() {
 void Form::setCaption(const std::string& text) {
     touch();
     if (live_.caption == text) return;
+    runtime_.noteChange();
     live_.caption = text;
     runtime_.platform().formChanged(*this, Property::Caption);
 }
@@ -150,6 +162,7 @@ int Form::width() {
 void Form::setWidth(int twips) {
     touch();
     if (width_ == twips) return;
+    runtime_.noteChange();
     width_ = twips;
     runtime_.platform().formChanged(*this, Property::Geometry);
     Form_Resize();
@@ -163,6 +176,7 @@ int Form::height() {
 void Form::setHeight(int twips) {
     touch();
     if (height_ == twips) return;
+    runtime_.noteChange();
     height_ = twips;
     runtime_.platform().formChanged(*this, Property::Geometry);
     Form_Resize();
@@ -171,6 +185,7 @@ void Form::setHeight(int twips) {
 void Form::resizedByUser(int widthTwips, int heightTwips) {
     if (!loaded_ || (width_ == widthTwips && height_ == heightTwips)) return;
     // The window on screen has this size already, so the platform is not told of it again.
+    runtime_.noteChange();
     width_ = widthTwips;
     height_ = heightTwips;
     Form_Resize();
@@ -194,6 +209,7 @@ Picture Form::picture() {
 void Form::setPicture(const Picture& p) {
     touch();
     if (live_.picture == p) return;
+    runtime_.noteChange();
     live_.picture = p;
     runtime_.platform().formChanged(*this, Property::Picture);
 }
@@ -206,12 +222,14 @@ Color Form::backColor() {
 void Form::setBackColor(Color c) {
     touch();
     if (live_.backColor == c) return;
+    runtime_.noteChange();
     live_.backColor = c;
     runtime_.platform().formChanged(*this, Property::BackColor);
 }
 
 void Form::makeTopmost() {
     touch();
+    if (!topmost_) runtime_.noteChange();
     topmost_ = true;
     runtime_.platform().setTopmost(*this);
 }

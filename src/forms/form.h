@@ -99,7 +99,7 @@ public:
     const std::vector<Control*>& controls() const { return controls_; }
     Control* control(const std::string& name) const;
     Control* activeControl() const { return activeControl_; }
-    void setActiveControl(Control* c) { activeControl_ = c; }
+    void setActiveControl(Control* c);
 
     // Loads the form when it is not loaded; every control access goes through here.
     void touch();

@@ -7,6 +7,9 @@
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
+#include <limits>
+#include <tuple>
+#include <utility>
 
 namespace forms {
 
@@ -26,9 +29,11 @@ void Runtime::run(const std::function<void()>& handler,
     } catch (const ProgramEnded&) {
         // The program has ended; every running handler unwinds to here.
     } catch (const RuntimeError& e) {
+        noteUntracked();
         std::fprintf(stderr, "tesselby: run-time error %d in %s: %s\n", e.number(),
                      describe().c_str(), e.what());
     } catch (const std::exception& e) {
+        noteUntracked();
         std::fprintf(stderr, "tesselby: error in %s: %s\n", describe().c_str(), e.what());
     }
 }
@@ -56,6 +61,7 @@ bool Runtime::acceptsInput(Control& control) {
 }
 
 void Runtime::userClick(Control& control) {
+    noteChange();
     if (control.kind() == ControlKind::Menu) {
         userMenu(static_cast<Menu&>(control));
         return;
@@ -93,11 +99,13 @@ void Runtime::userClick(Control& control) {
 }
 
 void Runtime::userMenu(Menu& item) {
+    noteChange();
     if (!acceptsInput(item.form()) || !item.reachable()) return;
     raise(item.Click, item.name() + "_Click");
 }
 
 bool Runtime::userShortcut(Form& form, const std::string& key) {
+    noteChange();
     if (!acceptsInput(form)) return false;
     for (Control* c : form.controls()) {
         if (c->kind() != ControlKind::Menu) continue;
@@ -111,11 +119,13 @@ bool Runtime::userShortcut(Form& form, const std::string& key) {
 }
 
 void Runtime::userKeyPress(TextBox& box, std::int16_t& keyAscii) {
+    noteChange();
     if (!acceptsInput(box) || !box.KeyPress) return;
     dispatch([&] { box.KeyPress(keyAscii); }, box.name() + "_KeyPress");
 }
 
 void Runtime::userFocus(Control& control) {
+    noteChange();
     Form& form = control.form();
     if (form.activeControl() == &control || !acceptsInput(form)) return;
     form.setActiveControl(&control);
@@ -153,20 +163,44 @@ void Runtime::focusFirst(Form& form) {
 }
 
 void Runtime::userClose(Form& form) {
+    noteChange();
     if (!acceptsInput(form)) return;
     dispatch([&] { form.unload(UnloadMode::ClosedByUser); }, form.name() + "_QueryUnload");
 }
 
 // ---- Timers -----------------------------------------------------------------------------
+//
+// Sleeping timers. The windows poll: 1-ms timers copy captions that are already there and look
+// for work that is not there, on and on, while the user thinks. A tick is worked out from the
+// program's state alone: the controls, the forms, the window-level and module-level variables.
+// So a tick that changed none of it, after which nothing has changed, would change nothing at
+// its next tick either, nor at any later one until something changes. Such a timer sleeps: it
+// keeps its schedule, one interval after another, but the platform is not woken for it and its
+// ticks are passed over without running the handler. The first change of state anywhere (see
+// noteChange) wakes every sleeper at once, at the tick its schedule gives it next, and it ticks
+// again in the very order it would have had if it had ticked all along.
+//
+// A tick never puts its timer to sleep when it changed anything, when it read what the runtime
+// cannot watch (the clock, the file system), or when it ended in an error, which is reported
+// again at every tick. This is why handlers keep their state in controls and in
+// forms::Variable, never in plain members the runtime cannot see.
 
 int Runtime::effectiveInterval(int interval) const { return std::max(interval, timerFloor_); }
+
+long long Runtime::now() {
+    noteUntracked();
+    return clock();
+}
+
+bool Runtime::asleep(const Timer& timer) const { return timer.asleepIn_ == changes_; }
 
 void Runtime::armTimer(Timer& timer) {
     // Only a loaded form's enabled timer with a positive interval ticks.
     if (!timer.form().isLoaded() || !timer.peek().enabled || timer.peek().interval <= 0) {
         timers_.cancel(timer);
     } else {
-        timers_.schedule(timer, now() + effectiveInterval(timer.peek().interval));
+        const long long moment = clock();
+        timers_.schedule(timer, moment + effectiveInterval(timer.peek().interval), moment);
     }
     wakePlatform();
 }
@@ -176,23 +210,97 @@ void Runtime::disarmTimer(Timer& timer) {
     wakePlatform();
 }
 
-void Runtime::wakePlatform() { platform_.wakeAt(timers_.nextDue()); }
+long long Runtime::nextWake() const {
+    for (const auto& [due, since, order, timer] : timers_.entries()) {
+        if (!asleep(*timer)) return due;
+    }
+    return -1;
+}
+
+void Runtime::wakePlatform() { platform_.wakeAt(nextWake()); }
+
+void Runtime::passOverSleepers(const TimerQueue::Entry& limit) {
+    const auto before = [&](const TimerQueue::Entry& e) {
+        return std::tie(std::get<0>(e), std::get<1>(e), std::get<2>(e)) <
+               std::tie(std::get<0>(limit), std::get<1>(limit), std::get<2>(limit));
+    };
+    while (!timers_.empty()) {
+        const TimerQueue::Entry head = *timers_.entries().begin();
+        Timer& timer = *std::get<3>(head);
+        if (!asleep(timer) || !before(head)) return;
+        // Its ticks fall every `step` ms from `due` on, each scheduled at the end of the one
+        // before. It takes up the first of them that lies after the limit in the queue's order.
+        const long long step = effectiveInterval(timer.peek().interval);
+        const long long limitDue = std::get<0>(limit);
+        long long due = std::get<0>(head);
+        if (due < limitDue) due += (limitDue - due + step - 1) / step * step;
+        if (due == limitDue && due - step < std::get<1>(limit)) due += step;
+        timers_.schedule(timer, due, due - step);
+    }
+}
+
+void Runtime::catchUpSleepers() {
+    // Within a batch of ticks, the ticks still due at its moment are waiting their turn.
+    if (batchMoment_ >= 0 && clock() == batchMoment_) return;
+    passOverSleepers({clock(), std::numeric_limits<long long>::max(), 0, nullptr});
+}
+
+void Runtime::noteChange() {
+    if (sleepers_ > 0) {
+        // The sleepers first take up the places they would have now, then the change wakes them.
+        catchUpSleepers();
+        sleepers_ = 0;
+        ++changes_;
+        wakePlatform();
+    } else {
+        ++changes_;
+    }
+}
 
 void Runtime::runDueTimers() {
-    const long long moment = now();
-    while (!ended_) {
+    const long long moment = clock();
+    const long long outerMoment = std::exchange(batchMoment_, moment);
+    while (!ended_ && !timers_.empty()) {
+        const TimerQueue::Entry head = *timers_.entries().begin();
+        if (std::get<0>(head) > moment) break;
+        if (asleep(*std::get<3>(head))) {
+            // Passed over up to the first tick due now of a timer that is awake, which may wake
+            // them; or else past this moment.
+            TimerQueue::Entry limit{moment, std::numeric_limits<long long>::max(), 0, nullptr};
+            for (const auto& entry : timers_.entries()) {
+                if (std::get<0>(entry) > moment) break;
+                if (!asleep(*std::get<3>(entry))) {
+                    limit = entry;
+                    break;
+                }
+            }
+            passOverSleepers(limit);
+            continue;
+        }
         Timer* timer = timers_.popDue(moment);
-        if (!timer) break;
-        // Named only when it fails: this runs on every tick of every timer.
-        run(timer->Tick, [timer] { return timer->name() + "_Timer"; });
-        // The next tick is due one interval after the end of this one, unless the handler
-        // switched the timer off, or off and on again (which scheduled it afresh).
-        if (!ended_ && !timers_.isScheduled(*timer) && timer->form().isLoaded() &&
-            timer->peek().enabled) {
-            timers_.schedule(*timer, now() + effectiveInterval(timer->peek().interval));
+        tick(*timer);
+    }
+    batchMoment_ = outerMoment;
+    if (!ended_) wakePlatform();
+}
+
+void Runtime::tick(Timer& timer) {
+    const unsigned long long changesBefore = changes_;
+    const bool outerUntracked = std::exchange(untracked_, false);
+    // Named only when it fails: this runs on every tick of every timer.
+    run(timer.Tick, [&timer] { return timer.name() + "_Timer"; });
+    const bool quiet = changes_ == changesBefore && !untracked_;
+    untracked_ = outerUntracked || untracked_;
+    // The next tick is due one interval after the end of this one, unless the handler switched
+    // the timer off, or off and on again (which scheduled it afresh).
+    if (!ended_ && !timers_.isScheduled(timer) && timer.form().isLoaded() && timer.peek().enabled) {
+        const long long end = clock();
+        timers_.schedule(timer, end + effectiveInterval(timer.peek().interval), end);
+        if (quiet) {
+            timer.asleepIn_ = changes_;
+            ++sleepers_;
         }
     }
-    if (!ended_) wakePlatform();
 }
 
 // ---- Modal windows and dialogs ----------------------------------------------------------
@@ -221,6 +329,7 @@ private:
 }  // namespace
 
 void Runtime::runModal(Form& form) {
+    noteChange();
     {
         ModalScope scope(modalStack_, &form);
         platform_.runModal(form, [&] { return ended_ || !form.isShown(); });
@@ -230,6 +339,7 @@ void Runtime::runModal(Form& form) {
 
 int Runtime::msgBox(const std::string& text, int style, const std::string& title) {
     throwIfEnded();
+    noteChange();
     int answer = 0;
     {
         ModalScope scope(modalStack_, nullptr);
@@ -241,6 +351,7 @@ int Runtime::msgBox(const std::string& text, int style, const std::string& title
 
 std::optional<std::string> Runtime::fileDialog(const FileDialogRequest& request) {
     throwIfEnded();
+    noteChange();
     std::optional<std::string> chosen;
     {
         ModalScope scope(modalStack_, nullptr);
@@ -264,33 +375,43 @@ void Runtime::throwIfEnded() const {
 
 // ---- Services ---------------------------------------------------------------------------
 
-std::string Runtime::currentDirectory() const {
+std::string Runtime::currentDirectory() {
+    noteUntracked();
     std::error_code ec;
     return std::filesystem::current_path(ec).string();
 }
 
 void Runtime::changeDirectory(const std::string& folder) {
+    noteChange();
     std::error_code ec;
     std::filesystem::current_path(resolve(folder), ec);
     if (ec) throw RuntimeError(ErrorCode::PathNotFound, "Path not found: " + folder);
 }
 
-std::filesystem::path Runtime::resolve(std::string_view path) const {
+std::filesystem::path Runtime::resolve(std::string_view path) {
+    noteUntracked();  // it looks the name up in the folder, and the file is read next
     std::error_code ec;
     return mapWindowsPath(path, std::filesystem::current_path(ec));
 }
 
 std::string Runtime::programFolder() { return platform_.programFolder().string(); }
 
-bool Runtime::anotherInstanceRunning() { return platform_.anotherInstanceRunning(); }
+bool Runtime::anotherInstanceRunning() {
+    noteUntracked();
+    return platform_.anotherInstanceRunning();
+}
 
 void Runtime::shell(const std::string& commandLine, int windowStyle) {
+    noteChange();
     platform_.launch(commandLine, windowStyle);
 }
 
-void Runtime::playSound(const std::string& path) { platform_.playSound(path, resolve(path)); }
+void Runtime::playSound(const std::string& path) {
+    noteChange();
+    platform_.playSound(path, resolve(path));
+}
 
-void Runtime::openFile(const std::string& path, FileMode mode) { file1_.open(resolve(path), mode); }
+void Runtime::openFile(const std::string& path, FileMode mode) { file().open(resolve(path), mode); }
 
 void Runtime::unregisterForm(Form& form) { std::erase(forms_, &form); }
 

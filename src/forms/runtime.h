@@ -60,16 +60,30 @@ public:
     void focusFirst(Form& form);
 
     // ---- Timers ------------------------------------------------------------------------
-    long long now() { return platform_.nowMs(); }
+    // The clock as a handler reads it: a tick that reads it depends on the time, and never
+    // sleeps (see runtime.cpp).
+    long long now();
     TimerQueue& timers() { return timers_; }
-    // Fires every tick that is due now, in order. The platform calls this when woken.
+    // Fires every tick that is due now, in order, and passes over the ticks of sleeping timers.
+    // The platform calls this when woken.
     void runDueTimers();
+    // The earliest due time of a timer that is awake, or -1: the platform sleeps until then.
+    long long nextWake() const;
+    bool asleep(const Timer& timer) const;
     // Real platforms tick no faster than this (ms); 0 keeps the intervals as set.
     void setTimerFloor(int ms) { timerFloor_ = ms; }
     int effectiveInterval(int interval) const;
     void armTimer(Timer& timer);
     void disarmTimer(Timer& timer);
     void wakePlatform();
+
+    // ---- State changes ------------------------------------------------------------------
+    // Every change of what a handler can read comes through here before it takes effect: a
+    // control's property, a form loaded, shown, hidden or unloaded, a variable, a random draw, a
+    // file, a dialog, a sound, a launched command, and every piece of user input.
+    void noteChange();
+    // A handler read what the runtime does not watch (the clock, the file system).
+    void noteUntracked() { untracked_ = true; }
 
     // ---- Modal windows and dialogs -------------------------------------------------------
     int msgBox(const std::string& text, int style, const std::string& title);
@@ -83,13 +97,19 @@ public:
     void throwIfEnded() const;
 
     // ---- Services ----------------------------------------------------------------------
-    TextFile& file() { return file1_; }
-    Random& random() { return random_; }
-    std::string currentDirectory() const;
+    TextFile& file() {
+        noteChange();
+        return file1_;
+    }
+    Random& random() {
+        noteChange();
+        return random_;
+    }
+    std::string currentDirectory();
     void changeDirectory(const std::string& folder);
     // A Windows-style path (".\Skin\Back.bmp") as a file of this system, relative to the
     // current directory.
-    std::filesystem::path resolve(std::string_view path) const;
+    std::filesystem::path resolve(std::string_view path);
     std::string programFolder();
     bool anotherInstanceRunning();
     void shell(const std::string& commandLine, int windowStyle);
@@ -104,10 +124,20 @@ public:
 private:
     // Runs a handler; `describe` names it, and is only called to report an error.
     void run(const std::function<void()>& handler, const std::function<std::string()>& describe);
+    long long clock() { return platform_.nowMs(); }
+    void tick(Timer& timer);
+    // Moves the sleeping timers at the head of the queue on past `limit`, over ticks that would
+    // have changed nothing.
+    void passOverSleepers(const TimerQueue::Entry& limit);
+    void catchUpSleepers();
 
     Platform& platform_;
     TimerQueue timers_;
     int timerFloor_ = 0;
+    unsigned long long changes_ = 1;  // counts the changes of state; a sleeper sleeps in one
+    int sleepers_ = 0;                // timers put to sleep since the last change
+    bool untracked_ = false;          // the running tick read what the runtime does not watch
+    long long batchMoment_ = -1;      // the moment of the ticks being run, or -1
     std::vector<const Form*> modalStack_;  // nullptr stands for a message box or file dialog
     std::vector<Form*> forms_;
     bool ended_ = false;

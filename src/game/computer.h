@@ -1,6 +1,8 @@
 #pragma once
 // The shared module of the game: the sound routine, the result check, the win counters and the
 // flag the start window's Load Game raises while it works with the game window.
+#include "forms/variable.h"
+
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -21,7 +23,7 @@ std::optional<std::int16_t> scoreValue(const std::string& text);
 
 class Computer {
 public:
-    explicit Computer(App& app) : app(app) {}
+    explicit Computer(App& app);
 
     // Starts a wave file playing in the background and returns at once; never fails.
     void PlayWav(const std::string& path);
@@ -29,9 +31,9 @@ public:
     // The result check, run after every placed mark.
     void CheckGameOver();
 
-    std::int16_t Player1Score = 0;
-    std::int16_t Player2Score = 0;
-    bool LoadingFromStart = false;
+    forms::Variable<std::int16_t> Player1Score;
+    forms::Variable<std::int16_t> Player2Score;
+    forms::Variable<bool> LoadingFromStart;
 
 private:
     App& app;

@@ -3,6 +3,7 @@
 // game's state (hidden labels used as variables, a hidden check box, picture holders, timers).
 #include "forms/controls.h"
 #include "forms/form.h"
+#include "forms/variable.h"
 #include "game/board.h"
 
 #include <cstdint>
@@ -76,10 +77,10 @@ public:
     forms::Menu SkinInfo{*this, "SkinInfo"};
 
     // ---- Window-level variables: they outlive an unload ----
-    std::int16_t PlayerTurn = 0;  // 1: X (Name1) to move, 2: O (Name2) to move
-    bool UnloadingByCode = false;
-    std::int16_t RandomCell = 0;
-    std::int16_t CornerPick = 0;
+    forms::Variable<std::int16_t> PlayerTurn{*this};  // 1: X (Name1) to move, 2: O (Name2) to move
+    forms::Variable<bool> UnloadingByCode{*this};
+    forms::Variable<std::int16_t> RandomCell{*this};
+    forms::Variable<std::int16_t> CornerPick{*this};
 
     // ---- Handlers ----
     void n1_Click();

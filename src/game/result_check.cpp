@@ -49,7 +49,7 @@ void lockBoard(gamer& g) {
     for (int n = 1; n <= 9; ++n) g.cell(n).setEnabled(false);
 }
 
-void addWin(std::int16_t& score) {
+void addWin(forms::Variable<std::int16_t>& score) {
     if (score < HighestScore) ++score;
 }
 

@@ -68,7 +68,7 @@ void Skin::form_load() {
     resumeNext([&] { app.runtime.openFile(DescriptionFile, forms::FileMode::Input); });
     resumeNext([&] { SkinName = file.readField(); });
     // The caption is "About " again at every load, so the name never appears twice.
-    resumeNext([&] { setCaption(caption() + " (" + SkinName + CaptionSuffix); });
+    resumeNext([&] { setCaption(caption() + " (" + SkinName.get() + CaptionSuffix); });
     resumeNext([&] { file.close(); });
 }
 

@@ -3,6 +3,7 @@
 // name in the caption, both read afresh from .\skin\Pededit.txt at every load.
 #include "forms/controls.h"
 #include "forms/form.h"
+#include "forms/variable.h"
 
 #include <string>
 
@@ -18,7 +19,7 @@ public:
     forms::TextBox About{*this, "About"};  // the description, read-only
 
     // ---- Window-level variables: they outlive an unload ----
-    std::string SkinName;  // the skin's name as last read from its description file
+    forms::Variable<std::string> SkinName{*this};  // the skin's name as last read from its description file
 
     // ---- Handlers ----
     void Ok_Click();

@@ -3,6 +3,7 @@
 // level; from here a new, watched or saved game is handed to the game window.
 #include "forms/controls.h"
 #include "forms/form.h"
+#include "forms/variable.h"
 
 #include <array>
 #include <cstdint>
@@ -62,7 +63,7 @@ public:
     static constexpr int NameLength = 10;
 
     // ---- Window-level variables: they outlive an unload ----
-    bool EndOnClose = true;
+    forms::Variable<bool> EndOnClose{*this, true};
     std::array<std::string, 16> LoadedRecords;
     std::array<std::string, 41> VisColor;  // the skin's text style, field by field, as last read
 

@@ -6,12 +6,16 @@ namespace virt {
 
 void VirtualPlatform::advance(long long ms) {
     const long long target = now_ + ms;
+    // Woken as the real platform is: only for timers that are awake.
     while (runtime_ && !programEnded) {
-        const long long due = runtime_->timers().nextDue();
+        const long long due = runtime_->nextWake();
         if (due < 0 || due > target) break;
         now_ = std::max(now_, due);
+        ++wakeUps;
         runtime_->runDueTimers();
     }
+    // Sleeping timers fall behind the clock, as on the real platform, and take up their places
+    // when the state next changes.
     now_ = std::max(now_, target);
 }
 

@@ -36,6 +36,7 @@ public:
     void wakeAt(long long) override {}
     // Moves the clock on by `ms`, firing every tick that falls due on the way, in order.
     void advance(long long ms);
+    int wakeUps = 0;  // the moments the clock stopped at to run ticks
 
     // ---- Scripts ----
     // Answers for the next message boxes, in order. An unexpected message box fails the test.
