@@ -1,0 +1,18 @@
+// Any file opened with the start window's Load Game, checked as the suite checks its seeded cases.
+#include "harness.h"
+#include "start/start_window_load.h"
+
+namespace {
+
+struct Loads : StartWindowLoad {
+    using StartWindowLoad::loadChecked;
+};
+
+std::size_t load(const std::string& input) {
+    fuzz::FreshProgram<Loads>().loadChecked(input);
+    return 0;
+}
+
+}  // namespace
+
+fuzz::Reader fuzz::makeReader() { return Reader(4, load); }
