@@ -1,6 +1,6 @@
 // Sound: a wave file really reaches the device, a new sound cuts the one playing, and without a
 // device (or without a readable file) there is silence and nothing on stderr; a request for a file
-// that cannot play still ends the sound before it.
+// that cannot play still ends the sound before it and leaves no file open.
 #include "platform/qt/sound_player.h"
 #include "qt_fixture.h"
 
@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <fstream>
+#include <iterator>
 #include <filesystem>
 #include <string>
 #include <sys/stat.h>
@@ -74,6 +75,15 @@ protected:
     void SetUp() override { qttest::application(); }
     void TearDown() override { setenv("SDL_AUDIODRIVER", "dummy", 1); }
     std::string file(const char* name) { return folder.filePath(name).toStdString(); }
+    // One of each kind of file that cannot play: missing, no sound, too large, a pipe, a folder.
+    std::vector<std::string> filesThatCannotPlay() {
+        std::ofstream(file("text.wav")) << "not a sound";
+        writeWave(file("huge.wav"), 12000, 0.1);
+        std::filesystem::resize_file(file("huge.wav"), 17u << 20);  // too large to be read as a sound
+        EXPECT_EQ(mkfifo(file("pipe.wav").c_str(), 0600), 0);
+        return {file("missing.wav"), file("text.wav"), file("huge.wav"), file("pipe.wav"),
+                folder.path().toStdString()};
+    }
     QTemporaryDir folder;
 };
 
@@ -141,20 +151,38 @@ TEST_F(Sound, MissingOrUnreadableFileMeansSilenceWithNothingPrinted) {
 
 TEST_F(Sound, RequestThatCannotPlayStillStopsTheSoundPlaying) {
     writeWave(file("long.wav"), 12000, 10.0);
-    std::ofstream(file("text.wav")) << "not a sound";
-    writeWave(file("huge.wav"), 12000, 0.1);
-    std::filesystem::resize_file(file("huge.wav"), 17u << 20);  // too large to be read as a sound
-    ASSERT_EQ(mkfifo(file("pipe.wav").c_str(), 0600), 0);
     setenv("SDL_AUDIODRIVER", "dummy", 1);
 
     qtui::SoundPlayer player;
-    for (const std::string& cannotPlay : {file("missing.wav"), file("text.wav"), file("huge.wav"),
-                                          file("pipe.wav"), folder.path().toStdString()}) {
+    for (const std::string& cannotPlay : filesThatCannotPlay()) {
         player.play(file("long.wav"));
         ASSERT_TRUE(player.playing());
         player.play(cannotPlay);
         EXPECT_FALSE(player.playing()) << cannotPlay;
     }
+}
+
+std::size_t openDescriptors() {
+    const auto entries = std::filesystem::directory_iterator("/proc/self/fd");
+    return static_cast<std::size_t>(std::distance(begin(entries), end(entries)));
+}
+
+// Every click plays a sound: a file left open per request would use up the descriptors the
+// program needs for its saves.
+TEST_F(Sound, NoRequestLeavesTheFileOpen) {
+    writeWave(file("click.wav"), 12000, 0.01);
+    const std::vector<std::string> cannotPlay = filesThatCannotPlay();
+    setenv("SDL_AUDIODRIVER", "dummy", 1);
+    qtui::SoundPlayer player;
+    player.play(file("click.wav"));  // the device's own descriptors are open from here on
+    ASSERT_TRUE(player.deviceOpen());
+
+    const std::size_t before = openDescriptors();
+    for (int round = 0; round < 3; ++round) {
+        player.play(file("click.wav"));
+        for (const std::string& path : cannotPlay) player.play(path);
+    }
+    EXPECT_EQ(openDescriptors(), before);
 }
 
 }  // namespace

@@ -2,7 +2,12 @@
 
 #include <SDL.h>
 #include <SDL_mixer.h>
+#include <cstdio>
 #include <dlfcn.h>
+#include <fcntl.h>
+#include <memory>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace qtui {
 namespace {
@@ -33,7 +38,8 @@ struct Mixer {
     decltype(&SDL_SetHint) setHint;
     decltype(&SDL_InitSubSystem) initSubSystem;
     decltype(&SDL_QuitSubSystem) quitSubSystem;
-    decltype(&SDL_RWFromFile) rwFromFile;
+    decltype(&SDL_RWFromFP) rwFromFp;
+    decltype(&SDL_RWclose) rwClose;
     decltype(&Mix_OpenAudio) openAudio;
     decltype(&Mix_CloseAudio) closeAudio;
     decltype(&Mix_AllocateChannels) allocateChannels;
@@ -60,7 +66,8 @@ const Mixer* loadMixer() {
                               bind(sdl, "SDL_SetHint", m.setHint) &&
                               bind(sdl, "SDL_InitSubSystem", m.initSubSystem) &&
                               bind(sdl, "SDL_QuitSubSystem", m.quitSubSystem) &&
-                              bind(sdl, "SDL_RWFromFile", m.rwFromFile) &&
+                              bind(sdl, "SDL_RWFromFP", m.rwFromFp) &&
+                              bind(sdl, "SDL_RWclose", m.rwClose) &&
                               bind(mixer, "Mix_OpenAudio", m.openAudio) &&
                               bind(mixer, "Mix_CloseAudio", m.closeAudio) &&
                               bind(mixer, "Mix_AllocateChannels", m.allocateChannels) &&
@@ -72,6 +79,28 @@ const Mixer* loadMixer() {
         return complete ? &m : nullptr;
     }();
     return loaded;
+}
+
+struct CloseFile {
+    void operator()(FILE* stream) const { std::fclose(stream); }
+};
+using SoundFile = std::unique_ptr<FILE, CloseFile>;
+
+// Sounds are read on the window thread: a pipe or a device would block it, a huge file stall it.
+// The file is opened once and checked as opened, so what is read is what was checked even if the
+// path is pointed elsewhere meanwhile; opening does not wait for a pipe's writer. Null when the
+// file is missing, unreadable, not a plain file or too large.
+SoundFile openSoundFile(const std::filesystem::path& file) {
+    constexpr off_t LargestSound = 16 << 20;
+    const int fd = open(file.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0) return nullptr;
+    struct stat info {};
+    FILE* stream = nullptr;
+    if (fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && info.st_size <= LargestSound) {
+        stream = fdopen(fd, "rb");
+    }
+    if (!stream) close(fd);
+    return SoundFile(stream);
 }
 
 }  // namespace
@@ -118,17 +147,15 @@ void SoundPlayer::play(const std::filesystem::path& file) {
     // Whatever comes of the new request, the sound before it ends here: a file that cannot play
     // means silence, not the rest of a long sound.
     if (state_ == State::Open) stopCurrent();
-    // Sounds are read on the window thread: a pipe would block it, a huge file stall it.
-    constexpr std::uintmax_t LargestSound = 16u << 20;
-    std::error_code ec;
-    if (!std::filesystem::is_regular_file(file, ec) || std::filesystem::file_size(file, ec) > LargestSound ||
-        ec) {
-        return;
-    }
-    if (!openDevice()) return;
-    const Mixer* mix = loadMixer();
     // The file is read afresh each time: a skin or a sound may be replaced while the program runs.
-    current_ = mix->loadWavRw(mix->rwFromFile(file.c_str(), "rb"), 1);
+    SoundFile sound = openSoundFile(file);
+    if (!sound || !openDevice()) return;
+    const Mixer* mix = loadMixer();
+    SDL_RWops* source = mix->rwFromFp(sound.get(), SDL_FALSE);
+    if (!source) return;
+    // Closed here, not by the mixer: asked to, it leaves open a file it finds no sound in.
+    current_ = mix->loadWavRw(source, 0);
+    mix->rwClose(source);
     if (current_) mix->playChannelTimed(Channel, current_, 0, -1);
 }
 
