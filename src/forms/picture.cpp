@@ -2,6 +2,7 @@
 
 #include "forms/errors.h"
 
+#include <QFile>
 #include <QImageReader>
 #include <QString>
 #include <atomic>
@@ -44,11 +45,24 @@ private:
     int previous_;
 };
 
+// The two formats of a skin tell themselves by their first bytes. Named up front, a picture goes
+// straight to its decoder, and Qt need not load every image plugin it has to ask each of them
+// whether it knows the file; anything else is still recognised by its content.
+QByteArray formatOf(QIODevice& file) {
+    const QByteArray head = file.peek(4);
+    if (head.startsWith("BM")) return "bmp";
+    if (head.startsWith("GIF8")) return "gif";
+    return {};
+}
+
 // The size the file claims is checked before decoding, and the decoded picture again: a GIF may
 // decode to a far larger picture than its header says.
 QImage decode(const std::filesystem::path& file) {
     const DecodingLimit limit;
-    QImageReader reader(QString::fromStdString(file.string()));
+    QFile device(QString::fromStdString(file.string()));
+    if (!device.open(QIODevice::ReadOnly)) return QImage();
+    QImageReader reader(&device, formatOf(device));
+    reader.setAutoDetectImageFormat(reader.format().isEmpty());
     const QSize claimed = reader.size();
     if (claimed.isValid() && !fitsTheWindows(claimed)) return QImage();
     QImage image = reader.read();
@@ -88,6 +102,12 @@ Picture Picture::fromImage(QImage image) {
     return Picture(std::make_shared<const QImage>(std::move(image)));
 }
 
+Picture Picture::drawnBy(std::function<QImage()> draw) {
+    Picture picture;
+    picture.data_ = std::make_shared<const Data>(Data{nextHandle(), nullptr, std::move(draw)});
+    return picture;
+}
+
 Picture::Picture(std::shared_ptr<const QImage> image)
     : data_(std::make_shared<const Data>(Data{nextHandle(), std::move(image)})) {}
 
@@ -105,7 +125,12 @@ std::uint32_t Picture::handle() const { return data_ ? data_->handle : 0; }
 
 const QImage& Picture::image() const {
     static const QImage none;
-    return data_ ? *data_->image : none;
+    if (!data_) return none;
+    if (!data_->image) {
+        data_->image = std::make_shared<const QImage>(data_->draw());
+        data_->draw = nullptr;
+    }
+    return *data_->image;
 }
 
 }  // namespace forms

@@ -4,6 +4,7 @@
 #include <QImage>
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <memory>
 
 namespace forms {
@@ -14,6 +15,9 @@ public:
 
     // Wraps an image drawn by the program; each call makes a new picture with its own handle.
     static Picture fromImage(QImage image);
+    // A picture the program draws itself, drawn when it is first shown or measured: a skin
+    // usually replaces it before that, and then it is never drawn at all.
+    static Picture drawnBy(std::function<QImage()> draw);
 
     // Loads a BMP or GIF file. A missing file is FileNotFound; a file that holds no readable
     // picture, or a picture too large for any window of the program, is InvalidPicture.
@@ -30,7 +34,8 @@ public:
 private:
     struct Data {
         std::uint32_t handle;
-        std::shared_ptr<const QImage> image;  // pictures of one file share its pixels
+        mutable std::shared_ptr<const QImage> image;  // pictures of one file share its pixels
+        mutable std::function<QImage()> draw;         // until the image is drawn
     };
     explicit Picture(std::shared_ptr<const QImage> image);
     std::shared_ptr<const Data> data_;

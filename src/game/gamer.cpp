@@ -11,9 +11,10 @@
 namespace game {
 
 gamer::gamer(App& app) : forms::Form(app.runtime, "gamer"), app(app) {
-    // The built-in drawings are made once for the whole run; every load shares the same objects.
-    static const forms::Picture background = forms::Picture::fromImage(art::gameBackground());
-    static const forms::Picture icon = forms::Picture::fromImage(art::programIcon());
+    // The built-in pictures are made once for the whole run and drawn when first shown; every
+    // load shares the same objects.
+    static const forms::Picture background = forms::Picture::drawnBy(art::gameBackground);
+    static const forms::Picture icon = forms::Picture::drawnBy(art::programIcon);
     design(forms::FormDesign{
         .caption = "Tesselby",
         .border = forms::BorderStyle::FixedToolWindow,

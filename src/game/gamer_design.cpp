@@ -15,16 +15,16 @@ namespace {
 // The built-in drawings, wrapped once: pictures compare by handle, so every load of the window
 // must hand out the very same picture objects.
 struct BuiltInPictures {
-    forms::Picture topBar = forms::Picture::fromImage(art::topBar());
-    forms::Picture buttonNormal = forms::Picture::fromImage(art::smallButtonNormal());
-    forms::Picture buttonPressed = forms::Picture::fromImage(art::smallButtonPressed());
-    forms::Picture cross = forms::Picture::fromImage(art::crossMark());
-    forms::Picture nought = forms::Picture::fromImage(art::noughtMark());
-    forms::Picture blank = forms::Picture::fromImage(art::blankCell());
-    forms::Picture rowStrike = forms::Picture::fromImage(art::rowStrike());
-    forms::Picture columnStrike = forms::Picture::fromImage(art::columnStrike());
-    forms::Picture risingStrike = forms::Picture::fromImage(art::diagonalStrikeRising());
-    forms::Picture fallingStrike = forms::Picture::fromImage(art::diagonalStrikeFalling());
+    forms::Picture topBar = forms::Picture::drawnBy(art::topBar);
+    forms::Picture buttonNormal = forms::Picture::drawnBy(art::smallButtonNormal);
+    forms::Picture buttonPressed = forms::Picture::drawnBy(art::smallButtonPressed);
+    forms::Picture cross = forms::Picture::drawnBy(art::crossMark);
+    forms::Picture nought = forms::Picture::drawnBy(art::noughtMark);
+    forms::Picture blank = forms::Picture::drawnBy(art::blankCell);
+    forms::Picture rowStrike = forms::Picture::drawnBy(art::rowStrike);
+    forms::Picture columnStrike = forms::Picture::drawnBy(art::columnStrike);
+    forms::Picture risingStrike = forms::Picture::drawnBy(art::diagonalStrikeRising);
+    forms::Picture fallingStrike = forms::Picture::drawnBy(art::diagonalStrikeFalling);
 };
 
 const BuiltInPictures& builtIn() {

@@ -17,8 +17,9 @@ Aboutit::Aboutit(App& app) : TopmostWindow(app, "Aboutit", 5760, 3090) {
 
 void Aboutit::declareControls() {
     // The program's icon at the classic icon size, drawn once for the run.
-    static const forms::Picture icon = forms::Picture::fromImage(
-        art::programIcon().scaled(32, 32, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    static const forms::Picture icon = forms::Picture::drawnBy([] {
+        return art::programIcon().scaled(32, 32, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    });
 
     Label1.design({.left = 360, .top = 240, .width = 2205, .height = 330,
                    .caption = "Tesselby V.1.0", .autoSize = true, .transparent = true,

@@ -28,8 +28,9 @@ Helper::Helper(App& app) : TopmostWindow(app, "Helper", 5760, 3105) {
 
 void Helper::declareControls() {
     // The program's icon at the classic icon size, drawn once for the run.
-    static const forms::Picture icon = forms::Picture::fromImage(
-        art::programIcon().scaled(32, 32, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    static const forms::Picture icon = forms::Picture::drawnBy([] {
+        return art::programIcon().scaled(32, 32, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    });
 
     Label7.design({.left = 2640, .top = 120, .width = 900, .height = 195,
                    .caption = "Reds: Human", .foreColor = Red, .autoSize = true,

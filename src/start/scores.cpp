@@ -15,8 +15,8 @@ Scores::Scores(App& app) : TopmostWindow(app, "Scores", 3900, 1500) {
 
 void Scores::declareControls() {
     // Drawn once for the run; the same two small pictures the game window's buttons start with.
-    static const forms::Picture okNormal = forms::Picture::fromImage(art::smallButtonNormal());
-    static const forms::Picture okPressed = forms::Picture::fromImage(art::smallButtonPressed());
+    static const forms::Picture okNormal = forms::Picture::drawnBy(art::smallButtonNormal);
+    static const forms::Picture okPressed = forms::Picture::drawnBy(art::smallButtonPressed);
 
     Label1.design({.left = 165, .top = 75, .width = 1140, .height = 195,
                    .caption = "Players Scores:", .autoSize = true, .transparent = true});

@@ -16,8 +16,8 @@ Start::Start(App& app) : forms::Form(app.runtime, "Start"), app(app) {
         .centred = true,
         .backColor = 0xFF0000,
         .foreColor = 0x0,
-        .picture = forms::Picture::fromImage(art::startBackground()),
-        .icon = forms::Picture::fromImage(art::programIcon()),
+        .picture = forms::Picture::drawnBy(art::startBackground),
+        .icon = forms::Picture::drawnBy(art::programIcon),
     });
     declareControls();
     wireHandlers();

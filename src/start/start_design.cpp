@@ -12,10 +12,10 @@ using forms::LightGrey;
 
 void Start::declareControls() {
     // Built-in pictures, shown until the skin replaces them; each is one shared picture.
-    const auto topBar = forms::Picture::fromImage(art::topBar());
-    const auto panel = forms::Picture::fromImage(art::panelBackground());
-    const auto playerKindPanel = forms::Picture::fromImage(art::playerKindPanel());
-    const auto firstMovePanel = forms::Picture::fromImage(art::firstMovePanel());
+    const auto topBar = forms::Picture::drawnBy(art::topBar);
+    const auto panel = forms::Picture::drawnBy(art::panelBackground);
+    const auto playerKindPanel = forms::Picture::drawnBy(art::playerKindPanel);
+    const auto firstMovePanel = forms::Picture::drawnBy(art::firstMovePanel);
 
     // ---- Top bar and names -------------------------------------------------------------------
     Image1.design({.left = 120, .top = 0, .width = 3255, .height = 270, .picture = topBar,

@@ -378,6 +378,35 @@ TEST_F(RuntimeTest, PicturesAreSharedByAssignmentAndCompareByHandleNotContent) {
     EXPECT_TRUE(forms::Picture().isNone());
 }
 
+TEST_F(RuntimeTest, AProgramDrawnPictureIsDrawnOnceAndOnlyWhenItsPixelsAreNeeded) {
+    int draws = 0;
+    const auto drawn = forms::Picture::drawnBy([&draws] {
+        ++draws;
+        QImage image(4, 3, QImage::Format_RGB32);
+        image.fill(Qt::red);
+        return image;
+    });
+    probe.Panel.setPicture(drawn);
+    EXPECT_TRUE(probe.Panel.picture() == drawn);
+    EXPECT_FALSE(drawn == forms::Picture::drawnBy([] { return QImage(); }));
+    EXPECT_EQ(draws, 0);  // handed out and compared, never drawn
+    EXPECT_EQ(probe.Panel.picture().widthPixels(), 4);
+    EXPECT_EQ(drawn.heightPixels(), 3);
+    EXPECT_EQ(draws, 1);
+}
+
+TEST_F(RuntimeTest, PictureFilesAreReadByWhatTheyHoldNotByTheirNames) {
+    const auto folder = std::filesystem::temp_directory_path() / "tesselby-picture-kinds";
+    std::filesystem::create_directories(folder);
+    QImage image(5, 2, QImage::Format_RGB32);
+    image.fill(Qt::blue);
+    ASSERT_TRUE(image.save(QString::fromStdString((folder / "Bar1.gif").string()), "BMP"));
+    ASSERT_TRUE(image.save(QString::fromStdString((folder / "Back.bmp").string()), "PNG"));
+    EXPECT_EQ(forms::Picture::load(folder / "Bar1.gif").widthPixels(), 5);
+    EXPECT_EQ(forms::Picture::load(folder / "Back.bmp").heightPixels(), 2);
+    std::filesystem::remove_all(folder);
+}
+
 TEST_F(RuntimeTest, AMissingOrBrokenPictureFileIsARunTimeError) {
     const auto folder = std::filesystem::temp_directory_path() / "tesselby-picture-test";
     std::filesystem::create_directories(folder);

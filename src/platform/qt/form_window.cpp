@@ -66,6 +66,14 @@ FormWindow::FormWindow(forms::Form& form) : QWidget(nullptr), form_(form) {
     layout->addWidget(client_);
     buildControls();
     applyTabOrder();
+    // The window opens with the focus on the first control in the tab order that can take it.
+    for (forms::Control* c : tabOrderOfViews()) {
+        QWidget* w = views_.at(c)->widget();
+        if (c->peek().tabIndex >= 0 && w->isEnabled() && !w->isHidden()) {
+            w->setFocus(Qt::OtherFocusReason);
+            break;
+        }
+    }
     applyWindowFlags();
     refreshForm(forms::Property::Everything);
 }
@@ -74,49 +82,110 @@ FormWindow::~FormWindow() = default;
 
 QWidget* FormWindow::clientArea() const { return client_; }
 
-QWidget* FormWindow::widgetOf(const forms::Control& control) const {
-    auto it = views_.find(&control);
-    return it == views_.end() ? nullptr : it->second->widget();
+QWidget* FormWindow::widgetOf(const forms::Control& control) {
+    ControlView* view = makeView(control);
+    return view ? view->widget() : nullptr;
 }
+
+namespace {
+
+bool showsSomething(const forms::Control& control) {
+    using forms::ControlKind;
+    const ControlKind kind = control.kind();
+    return kind != ControlKind::Menu && kind != ControlKind::Timer &&
+           kind != ControlKind::CommonDialog;
+}
+
+const forms::Control* panelOf(const forms::Control& control) {
+    const forms::Control* holder = control.peek().container;
+    return holder && holder->kind() == forms::ControlKind::PictureBox ? holder : nullptr;
+}
+
+}  // namespace
 
 void FormWindow::buildControls() {
     for (forms::Control* c : form_.controls()) {
-        if (ControlView* view = makeControlView(*c, client_)) views_[c] = view;
-    }
-    // A control inside a PictureBox lives on that panel: it moves, hides and clips with it.
-    // Declaration order is drawing order, later controls in front.
-    for (forms::Control* c : form_.controls()) {
-        auto it = views_.find(c);
-        if (it == views_.end()) continue;
-        QWidget* w = it->second->widget();
-        const forms::Control* holder = c->peek().container;
-        if (holder && holder->kind() == forms::ControlKind::PictureBox && views_.count(holder)) {
-            w->setParent(views_.at(holder)->widget());
-            w->setVisible(c->peek().visible);
-        }
-        w->raise();
+        if (belongsOnScreen(*c)) makeView(*c);
     }
 }
 
-void FormWindow::applyTabOrder() {
-    std::vector<std::pair<int, QWidget*>> order;
+bool FormWindow::belongsOnScreen(const forms::Control& control) const {
+    const forms::Design& d = control.peek();
+    if (!showsSomething(control) || !d.visible) return false;
+    // A control inside a panel comes and goes with its panel.
+    if (const forms::Control* panel = panelOf(control)) return belongsOnScreen(*panel);
+    const bool line = control.kind() == forms::ControlKind::Line;
+    const int left = line ? std::min(d.x1, d.x2) : d.left;
+    const int top = line ? std::min(d.y1, d.y2) : d.top;
+    const int right = line ? std::max(d.x1, d.x2) : d.left + d.width;
+    const int bottom = line ? std::max(d.y1, d.y2) : d.top + d.height;
+    const QSize area = clientSizeOfModel();
+    // A control that sizes itself to its text or picture may reach further than its box.
+    return toPixels(left) < area.width() && toPixels(top) < area.height() &&
+           (right > 0 || d.autoSize) && (bottom > 0 || d.autoSize);
+}
+
+ControlView* FormWindow::makeView(const forms::Control& control) {
+    if (auto it = views_.find(&control); it != views_.end()) return it->second;
+    if (!showsSomething(control)) return nullptr;
+    // A control inside a PictureBox lives on that panel: it moves, hides and clips with it.
+    QWidget* parent = client_;
+    if (const forms::Control* panel = panelOf(control)) {
+        if (ControlView* panelView = makeView(*panel)) parent = panelView->widget();
+    }
+    auto& c = const_cast<forms::Control&>(control);
+    ControlView* view = makeControlView(c, parent);
+    if (!view) return nullptr;
+    views_[&control] = view;
+    QWidget* w = view->widget();
+    w->setObjectName(QString::fromStdString(control.name()));
+    // Declaration order is drawing order, later controls in front.
+    const auto& all = form_.controls();
+    auto later = std::find(all.begin(), all.end(), &control);
+    QWidget* inFront = nullptr;
+    for (++later; later != all.end() && !inFront; ++later) {
+        auto it = views_.find(*later);
+        if (it != views_.end() && it->second->widget()->parentWidget() == parent) {
+            inFront = it->second->widget();
+        }
+    }
+    if (inFront) {
+        w->stackUnder(inFront);
+    } else {
+        w->raise();
+    }
+    if (w->focusPolicy() & Qt::TabFocus) applyTabOrder();
+    // The controls on a panel come into view with it.
+    for (forms::Control* held : all) {
+        if (panelOf(*held) == &control && belongsOnScreen(*held)) makeView(*held);
+    }
+    return view;
+}
+
+void FormWindow::makeViewsComingIntoView() {
+    for (forms::Control* c : form_.controls()) {
+        if (!views_.count(c) && belongsOnScreen(*c)) makeView(*c);
+    }
+}
+
+std::vector<forms::Control*> FormWindow::tabOrderOfViews() const {
+    std::vector<forms::Control*> order;
     for (forms::Control* c : form_.controls()) {
         auto it = views_.find(c);
-        if (it == views_.end()) continue;
-        QWidget* w = it->second->widget();
-        if (w->focusPolicy() & Qt::TabFocus) order.emplace_back(c->peek().tabIndex, w);
-    }
-    std::stable_sort(order.begin(), order.end(),
-                     [](const auto& a, const auto& b) { return a.first < b.first; });
-    for (std::size_t i = 1; i < order.size(); ++i) {
-        QWidget::setTabOrder(order[i - 1].second, order[i].second);
-    }
-    // The window opens with the focus on the first control in the tab order that can take it.
-    for (const auto& [index, w] : order) {
-        if (index >= 0 && w->isEnabled() && !w->isHidden()) {
-            w->setFocus(Qt::OtherFocusReason);
-            break;
+        if (it != views_.end() && (it->second->widget()->focusPolicy() & Qt::TabFocus)) {
+            order.push_back(c);
         }
+    }
+    std::stable_sort(order.begin(), order.end(), [](const auto* a, const auto* b) {
+        return a->peek().tabIndex < b->peek().tabIndex;
+    });
+    return order;
+}
+
+void FormWindow::applyTabOrder() {
+    const auto order = tabOrderOfViews();
+    for (std::size_t i = 1; i < order.size(); ++i) {
+        QWidget::setTabOrder(views_.at(order[i - 1])->widget(), views_.at(order[i])->widget());
     }
 }
 
@@ -149,12 +218,16 @@ bool FormWindow::drawsOwnFrame() const {
     return asksForBorderOnly() && (!windowHandle() || windowHandle()->frameMargins().isNull());
 }
 
-void FormWindow::applyClientSize() {
+QSize FormWindow::clientSizeOfModel() const {
     // The program sets the outer size of a classic window; what is left after that window's
     // frame, title bar and menu bar is the client area, shown at exactly that size.
     const forms::FrameMetrics frame = form_.frame();
-    const QSize client(toPixels(std::max(0, form_.peekWidth() - frame.left - frame.right)),
-                       toPixels(std::max(0, form_.peekHeight() - frame.top - frame.bottom)));
+    return QSize(toPixels(std::max(0, form_.peekWidth() - frame.left - frame.right)),
+                 toPixels(std::max(0, form_.peekHeight() - frame.top - frame.bottom)));
+}
+
+void FormWindow::applyClientSize() {
+    const QSize client = clientSizeOfModel();
     int menuHeight = 0;
     if (menuBar_) {
         menuHeight = menuBar_->heightForWidth(client.width());
@@ -179,7 +252,10 @@ void FormWindow::refreshForm(forms::Property what) {
     using forms::Property;
     const forms::FormDesign& design = form_.peek();
     if (touches(what, Property::Caption)) setWindowTitle(toQString(design.caption));
-    if (touches(what, Property::Geometry)) applyClientSize();
+    if (touches(what, Property::Geometry)) {
+        applyClientSize();
+        makeViewsComingIntoView();
+    }
     if (touches(what, Property::Picture) || touches(what, Property::BackColor)) client_->refresh(what);
     if (what == Property::Everything && !design.icon.isNone()) {
         setWindowIcon(QIcon(toPixmap(design.icon)));
@@ -192,7 +268,12 @@ void FormWindow::refreshControl(const forms::Control& control, forms::Property w
         return;
     }
     auto it = views_.find(&control);
-    if (it != views_.end()) it->second->refresh(what);
+    if (it != views_.end()) {
+        it->second->refresh(what);
+    } else if ((touches(what, forms::Property::Visible) || touches(what, forms::Property::Geometry)) &&
+               belongsOnScreen(control)) {
+        makeView(control);  // it reads its whole state as it is made
+    }
 }
 
 void FormWindow::showEvent(QShowEvent* event) {

@@ -8,6 +8,7 @@
 #include <QPixmap>
 #include <QWidget>
 #include <map>
+#include <vector>
 
 class QMenuBar;
 
@@ -40,7 +41,9 @@ public:
 
     forms::Form& form() const { return form_; }
     QWidget* clientArea() const;
-    QWidget* widgetOf(const forms::Control& control) const;
+    // The widget of a control, made now when the control has none yet; nullptr for kinds that
+    // show nothing.
+    QWidget* widgetOf(const forms::Control& control);
 
     void refreshForm(forms::Property what);
     void refreshControl(const forms::Control& control, forms::Property what);
@@ -61,8 +64,16 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    // Widgets are made for the controls on screen: a control hidden, or placed beyond the
+    // window's edge as the hidden state of a form is, gets its widget when it first comes into
+    // view (or is asked for it), and never costs the first frame anything.
     void buildControls();
+    bool belongsOnScreen(const forms::Control& control) const;
+    ControlView* makeView(const forms::Control& control);
+    void makeViewsComingIntoView();
+    std::vector<forms::Control*> tabOrderOfViews() const;
     void applyTabOrder();
+    QSize clientSizeOfModel() const;
     void applyClientSize();
     void pressButtonMarked(bool forms::Design::*mark);
 
