@@ -1,10 +1,10 @@
 #include "forms/picture.h"
 
 #include "forms/errors.h"
+#include "forms/plain_file.h"
 
 #include <QFile>
 #include <QImageReader>
-#include <QString>
 #include <atomic>
 #include <map>
 
@@ -57,11 +57,9 @@ QByteArray formatOf(QIODevice& file) {
 
 // The size the file claims is checked before decoding, and the decoded picture again: a GIF may
 // decode to a far larger picture than its header says.
-QImage decode(const std::filesystem::path& file) {
+QImage decode(QFile& file) {
     const DecodingLimit limit;
-    QFile device(QString::fromStdString(file.string()));
-    if (!device.open(QIODevice::ReadOnly)) return QImage();
-    QImageReader reader(&device, formatOf(device));
+    QImageReader reader(&file, formatOf(file));
     reader.setAutoDetectImageFormat(reader.format().isEmpty());
     const QSize claimed = reader.size();
     if (claimed.isValid() && !fitsTheWindows(claimed)) return QImage();
@@ -69,30 +67,46 @@ QImage decode(const std::filesystem::path& file) {
     return fitsTheWindows(image.size()) ? image : QImage();
 }
 
+// What tells one version of a file from another, taken from the file as opened: a file replaced
+// under the same name is another file, and one rewritten in place has other times.
+struct FileVersion {
+    dev_t device;
+    ino_t inode;
+    off_t size;
+    time_t modifiedSeconds;
+    long modifiedNanoseconds;
+    time_t changedSeconds;
+    long changedNanoseconds;
+    bool operator==(const FileVersion&) const = default;
+};
+
+FileVersion versionOf(const struct stat& status) {
+    return {status.st_dev,          status.st_ino,          status.st_size,
+            status.st_mtim.tv_sec,  status.st_mtim.tv_nsec, status.st_ctim.tv_sec,
+            status.st_ctim.tv_nsec};
+}
+
 // A skin names the same few files many times over (one bar for three strike lines, one strip for
 // seven option buttons). Each load still makes a picture of its own, but while any picture of an
 // unchanged file is in use its decoded pixels are shared; once none is, they are gone.
 struct DecodedFile {
-    std::filesystem::file_time_type modified;
-    std::uintmax_t size;
+    FileVersion version;
     std::weak_ptr<const QImage> image;
 };
 
-std::shared_ptr<const QImage> decodeShared(const std::filesystem::path& file) {
+std::shared_ptr<const QImage> decodeShared(const std::filesystem::path& path, PlainFile& opened) {
     static std::map<std::filesystem::path, DecodedFile> decoded;
     std::erase_if(decoded, [](const auto& entry) { return entry.second.image.expired(); });
-    std::error_code ec;
-    const auto modified = std::filesystem::last_write_time(file, ec);
-    const auto size = ec ? 0 : std::filesystem::file_size(file, ec);
-    const auto known = decoded.find(file);
-    if (!ec && known != decoded.end() && known->second.modified == modified &&
-        known->second.size == size) {
+    const FileVersion version = versionOf(opened.status());
+    const auto known = decoded.find(path);
+    if (known != decoded.end() && known->second.version == version) {
         if (auto image = known->second.image.lock()) return image;
     }
-    QImage image = decode(file);
+    const std::unique_ptr<QFile> file = opened.releaseAsQFile();
+    QImage image = file ? decode(*file) : QImage();
     if (image.isNull()) return nullptr;
     auto shared = std::make_shared<const QImage>(std::move(image));
-    if (!ec) decoded[file] = DecodedFile{modified, size, shared};
+    decoded.insert_or_assign(path, DecodedFile{version, shared});
     return shared;
 }
 
@@ -112,11 +126,13 @@ Picture::Picture(std::shared_ptr<const QImage> image)
     : data_(std::make_shared<const Data>(Data{nextHandle(), std::move(image)})) {}
 
 Picture Picture::load(const std::filesystem::path& file) {
-    std::error_code ec;
-    if (!std::filesystem::is_regular_file(file, ec)) {
+    // Opened once, without waiting for a pipe's writer, and decoded from what was opened.
+    PlainFile opened(file);
+    // A plain file that may not be read is there, but holds no picture to be had.
+    if (!opened && opened.problem() != PlainFile::Problem::Unreadable) {
         throw RuntimeError(ErrorCode::FileNotFound, "File not found: " + file.string());
     }
-    std::shared_ptr<const QImage> image = decodeShared(file);
+    std::shared_ptr<const QImage> image = opened ? decodeShared(file, opened) : nullptr;
     if (!image) throw RuntimeError(ErrorCode::InvalidPicture, "Invalid picture: " + file.string());
     return Picture(std::move(image));
 }

@@ -5,6 +5,7 @@
 #include "forms/codepage.h"
 #include "forms/errors.h"
 #include "forms/file_replacement.h"
+#include "forms/plain_file.h"
 
 namespace forms {
 namespace fs = std::filesystem;
@@ -39,8 +40,6 @@ fs::path folderOf(const fs::path& path) {
     const fs::path parent = path.parent_path();
     return parent.empty() ? fs::path(".") : parent;
 }
-
-QString fileName(const fs::path& path) { return QString::fromStdString(path.native()); }
 
 // Reads one field by the classic sequential-input rule from a device that is not at its end.
 // It goes byte by byte through the device's own buffer, keeping nothing but the field.
@@ -106,18 +105,16 @@ void TextFile::open(const fs::path& path, FileMode mode) {
 }
 
 void TextFile::openInput(const fs::path& path) {
-    std::error_code error;
-    const fs::file_status status = fs::status(path, error);
-    if (!fs::exists(status)) {
+    // Opened without waiting and checked as opened: a pipe would wait for a writer, a terminal for
+    // typing, and the program would hang.
+    PlainFile file(path);
+    if (file.problem() == PlainFile::Problem::Missing) {
         const bool inFolder = isFolder(folderOf(path));
         throw fileError(inFolder ? ErrorCode::FileNotFound : ErrorCode::PathNotFound);
     }
-    if (fs::is_directory(status)) throw fileError(ErrorCode::PermissionDenied);
-    // Opening a pipe waits for a writer, and a terminal for typing: the program would hang.
-    if (!fs::is_regular_file(status)) throw fileError(ErrorCode::PermissionDenied);
-    auto file = std::make_unique<QFile>(fileName(path));
-    if (!file->open(QIODevice::ReadOnly)) throw fileError(ErrorCode::PermissionDenied);
-    input_ = std::move(file);
+    // Anything else that is no readable plain file: a folder, a pipe, a device.
+    input_ = file.releaseAsQFile();
+    if (!input_) throw fileError(ErrorCode::PermissionDenied);
 }
 
 void TextFile::openOutput(const fs::path& path) {

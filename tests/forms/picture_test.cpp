@@ -1,10 +1,13 @@
-// Picture files: what is too large for the windows is refused, whatever the file claims, and
-// decoded pixels are kept only while a picture of the file is in use.
+// Picture files: what is too large for the windows is refused, whatever the file claims, what is
+// no file is not found (and not waited for), and decoded pixels are kept only while a picture of
+// the same file is in use.
 #include "forms/picture.h"
 
 #include <gtest/gtest.h>
 
 #include <QTemporaryDir>
+
+#include <sys/stat.h>
 
 #include "error_code_of.h"
 #include "game/skin_files.h"
@@ -69,4 +72,26 @@ TEST_F(PictureFiles, LoadsOfAFileSharePixelsOnlyWhileAPictureOfItIsInUse) {
 
     file("Bar1.gif", runLengthBmp(11, 137));
     EXPECT_EQ(Picture::load(bar).image().size(), QSize(11, 137)) << "a changed file is read again";
+}
+
+TEST_F(PictureFiles, APipeOrAFolderInPlaceOfAPictureIsNotFound) {
+    const fs::path pipe = folder / "Bar1.gif";
+    ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);  // no writer: loading must not wait for one
+    EXPECT_EQ(errorCodeOf([&] { Picture::load(pipe); }), ErrorCode::FileNotFound);
+    EXPECT_EQ(errorCodeOf([&] { Picture::load(folder); }), ErrorCode::FileNotFound);
+    EXPECT_EQ(errorCodeOf([&] { Picture::load(folder / "missing.gif"); }), ErrorCode::FileNotFound);
+}
+
+// A skin unpacked or copied over another keeps the times of its files, and a picture of the same
+// size often has the same length: the file is still another one.
+TEST_F(PictureFiles, AFileReplacedWithTheSameLengthAndTimeIsReadAgain) {
+    const fs::path bar = file("Bar1.gif", gifWithoutPixels(137, 11, 137, 11));
+    const Picture old = Picture::load(bar);
+    const fs::path replacement = file("new.gif", gifWithoutPixels(11, 137, 11, 137));
+    ASSERT_EQ(fs::file_size(replacement), fs::file_size(bar));
+    fs::last_write_time(replacement, fs::last_write_time(bar));
+    fs::rename(replacement, bar);
+
+    EXPECT_EQ(Picture::load(bar).image().size(), QSize(11, 137));
+    EXPECT_EQ(old.image().size(), QSize(137, 11));
 }

@@ -1,13 +1,12 @@
 #include "platform/qt/sound_player.h"
 
+#include "forms/plain_file.h"
+
 #include <SDL.h>
 #include <SDL_mixer.h>
 #include <cstdio>
 #include <dlfcn.h>
-#include <fcntl.h>
 #include <memory>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace qtui {
 namespace {
@@ -87,20 +86,14 @@ struct CloseFile {
 using SoundFile = std::unique_ptr<FILE, CloseFile>;
 
 // Sounds are read on the window thread: a pipe or a device would block it, a huge file stall it.
-// The file is opened once and checked as opened, so what is read is what was checked even if the
-// path is pointed elsewhere meanwhile; opening does not wait for a pipe's writer. Null when the
-// file is missing, unreadable, not a plain file or too large.
+// Null when the file is missing, unreadable, not a plain file or too large.
 SoundFile openSoundFile(const std::filesystem::path& file) {
     constexpr off_t LargestSound = 16 << 20;
-    const int fd = open(file.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
-    if (fd < 0) return nullptr;
-    struct stat info {};
-    FILE* stream = nullptr;
-    if (fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && info.st_size <= LargestSound) {
-        stream = fdopen(fd, "rb");
-    }
-    if (!stream) close(fd);
-    return SoundFile(stream);
+    forms::PlainFile opened(file);
+    if (!opened || opened.status().st_size > LargestSound) return nullptr;
+    SoundFile stream(fdopen(opened.descriptor(), "rb"));
+    if (stream) opened.release();  // the stream closes it now
+    return stream;
 }
 
 }  // namespace
