@@ -1,62 +1,132 @@
 #!/usr/bin/env bash
-# Side by side, for the program and for a bare Qt window (bench_minimal_window): the time until
-# the first window is on screen, the processor time used over 10 idle seconds, and the peak
-# memory. Runs both under a private Xvfb.
+# The program beside a bare Qt window with one label (bench_minimal_window), started in turns
+# under a private Xvfb, RUNS times each:
+#   - first map and first paint of the window, in ms from the start of the command, as the X
+#     server reports them (bench_first_frame watches MapNotify and DAMAGE events; no polling);
+#   - once the window has settled, over IDLE_SECONDS: wake-ups per second of the main thread's
+#     event loop (its returns from poll, counted by strace over a second stretch of IDLE_SECONDS),
+#     context switches per second of all its threads, processor time (per cent of one core) and
+#     resident memory.
+# Then the program alone, with its start window open (Game > New): wake-ups and processor time.
+# Prints the medians of each and the program's ratio to the bare window.
 #
-#   bench/idle.sh [build-dir]        (default: build; needs the targets tesselby and
-#                                     bench_minimal_window built there)
+#   bench/idle.sh [build-dir]        (default: build; needs tesselby, bench_minimal_window and
+#                                     bench_first_frame built there)
+#   RUNS=10 IDLE_SECONDS=3 bench/idle.sh
 set -euo pipefail
 
 build=$(realpath "${1:-build}")
-idle_seconds=${IDLE_SECONDS:-10}
+runs=${RUNS:-10}
+idle_seconds=${IDLE_SECONDS:-3}
 
 if [[ -z "${TESSELBY_BENCH_XVFB:-}" ]]; then
-  exec env TESSELBY_BENCH_XVFB=1 xvfb-run -a -s "-screen 0 1024x768x24" bash "$0" "$build"
+  exec env TESSELBY_BENCH_XVFB=1 RUNS="$runs" IDLE_SECONDS="$idle_seconds" \
+    xvfb-run -a -s "-screen 0 1024x768x24" bash "$0" "$build"
 fi
-
-now_ms() { echo $(( $(date +%s%N) / 1000000 )); }
-# Processor time of all threads of a process, in nanoseconds (finer than the clock ticks of
-# /proc/PID/stat, which would round an idle program's few milliseconds away).
-cpu_ns() { cat /proc/"$1"/task/*/schedstat | awk '{ sum += $1 } END { print sum }'; }
-
-# measure <label> <window title> <folder> <command...>: prints one row of the table.
-measure() {
-  local label=$1 title=$2 folder=$3
-  shift 3
-  local start pid shown="" first_ms before after peak
-  start=$(now_ms)
-  (cd "$folder" && exec "$@") >/dev/null 2>&1 &
-  pid=$!
-  for _ in $(seq 1000); do
-    if xdotool search --onlyvisible --name "^${title}\$" >/dev/null 2>&1; then shown=1; break; fi
-    sleep 0.005
-  done
-  first_ms=$(( $(now_ms) - start ))
-  if [[ -z $shown ]]; then
-    kill "$pid" 2>/dev/null || true
-    printf '%-22s  no window titled "%s" appeared\n' "$label" "$title"
-    return
-  fi
-  sleep 1  # start-up work is over; from here on the program idles
-  before=$(cpu_ns "$pid")
-  sleep "$idle_seconds"
-  after=$(cpu_ns "$pid")
-  peak=$(awk '/VmHWM/ { print $2 }' "/proc/$pid/status")
-  kill "$pid" 2>/dev/null || true
-  wait "$pid" 2>/dev/null || true
-  awk -v label="$label" -v first="$first_ms" -v ns="$((after - before))" \
-      -v secs="$idle_seconds" -v peak="$peak" 'BEGIN {
-    cpu = ns / 1e9
-    printf "%-22s  %10d ms  %8.3f s (%5.2f%% of a core)  %8.1f MiB\n", label, first, cpu, 100 * cpu / secs, peak / 1024
-  }'
-}
 
 # The program keeps a single-instance lock; a private runtime folder keeps it from meeting a
 # copy that runs elsewhere on this machine.
 XDG_RUNTIME_DIR=$(mktemp -d)
 export XDG_RUNTIME_DIR
-trap 'rm -rf "$XDG_RUNTIME_DIR"' EXIT
+results=$(mktemp)
+trap 'rm -rf "$XDG_RUNTIME_DIR" "$results"' EXIT
+cd "$build"  # the program runs beside its skin and sounds
 
-printf '%-22s  %13s  %32s  %12s\n' "" "first window" "processor time over ${idle_seconds} s idle" "peak memory"
-measure "tesselby" "Tesselby" "$build" "$build/tesselby"
-measure "minimal Qt window" "Minimal window" "$build" "$build/bench/bench_minimal_window"
+# Context switches of all threads: each one is the process waking up (or being woken).
+switches() { cat /proc/"$1"/task/*/status | awk '/voluntary_ctxt_switches/ { s += $2 } END { print s }'; }
+# Processor time of all threads in nanoseconds (finer than the clock ticks of /proc/PID/stat).
+cpu_ns() { cat /proc/"$1"/task/*/schedstat | awk '{ s += $1 } END { print s }'; }
+rss_kib() { awk '/VmRSS/ { print $2 }' /proc/"$1"/status; }
+
+# Returns of the main thread from a poll that slept (1 ms or longer): each one is the event loop
+# woken up.
+loop_wakeups() {
+  local trace
+  trace=$(mktemp)
+  timeout -s INT "$idle_seconds" strace -qq -T -p "$1" -e trace=poll,ppoll -o "$trace" || true
+  awk -F'<' '/poll/ && $NF + 0 >= 0.001 { n++ } END { print n + 0 }' "$trace"
+  rm -f "$trace"
+}
+
+# idle <label> <pid>: one row "label idle loop/s switches/s cpu% rss_MiB".
+idle() {
+  local s0 c0 s1 c1 loops
+  s0=$(switches "$2"); c0=$(cpu_ns "$2")
+  sleep "$idle_seconds"
+  s1=$(switches "$2"); c1=$(cpu_ns "$2")
+  loops=$(loop_wakeups "$2")
+  awk -v l="$1" -v w="$loops" -v s=$((s1 - s0)) -v c=$((c1 - c0)) -v t="$idle_seconds" \
+    -v m="$(rss_kib "$2")" \
+    'BEGIN { printf "%s idle %.2f %.2f %.3f %.1f\n", l, w / t, s / t, 100 * c / (t * 1e9), m / 1024 }'
+}
+
+# start <label> <command...>: one row "label frame map_ms paint_ms", then the idle row.
+start() {
+  local label=$1 map paint pid
+  shift
+  read -r map paint pid < <(./bench/bench_first_frame "$@" || true)
+  if [[ -z ${pid:-} ]]; then
+    echo "$label: no window was drawn" >&2
+    return
+  fi
+  echo "$label frame $map $paint" >>"$results"
+  sleep 1  # start-up work is over
+  idle "$label" "$pid" >>"$results"
+  kill "$pid" 2>/dev/null || true
+  while kill -0 "$pid" 2>/dev/null; do sleep 0.05; done
+}
+
+for ((run = 0; run < runs; run++)); do
+  # Turns alternate which of the two starts first, so that neither always finds a warmer cache.
+  if ((run % 2 == 0)); then
+    start tesselby ./tesselby
+    start minimal ./bench/bench_minimal_window
+  else
+    start minimal ./bench/bench_minimal_window
+    start tesselby ./tesselby
+  fi
+done
+
+# visible_window <title pattern>: the id of a visible window with that title, once there is one.
+visible_window() {
+  local id
+  for _ in $(seq 200); do
+    id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1 || true)
+    [[ -n $id ]] && { echo "$id"; return; }
+    sleep 0.05
+  done
+  echo "no window titled $1" >&2
+  return 1
+}
+
+# The start window, open and waiting for the names.
+read -r _ _ pid < <(./bench/bench_first_frame ./tesselby)
+sleep 1
+game=$(visible_window '^Tesselby$')
+xdotool windowfocus --sync "$game" key ctrl+n 2>/dev/null
+visible_window ' - Tesselby$' >/dev/null
+sleep 1
+idle "start-window" "$pid" | sed 's/ idle / window /' >>"$results"
+kill "$pid"
+
+awk -v runs="$runs" -v secs="$idle_seconds" '
+  function median(list,   n, a, i, j, t) {
+    n = split(list, a, " ")
+    for (i = 2; i <= n; i++) for (j = i; j > 1 && a[j - 1] + 0 > a[j] + 0; j--) { t = a[j]; a[j] = a[j - 1]; a[j - 1] = t }
+    return n % 2 ? a[(n + 1) / 2] : (a[n / 2] + a[n / 2 + 1]) / 2
+  }
+  $2 == "frame" { map[$1] = map[$1] " " $3; paint[$1] = paint[$1] " " $4 }
+  $2 == "idle" { wake[$1] = wake[$1] " " $3; sw[$1] = sw[$1] " " $4; cpu[$1] = cpu[$1] " " $5; mem[$1] = mem[$1] " " $6 }
+  $2 == "window" { startWake = $3; startSwitches = $4; startCpu = $5 }
+  END {
+    printf "medians of %d interleaved starts each; idle over %d s after the window settled\n\n", runs, secs
+    printf "%-16s %10s %12s %13s %12s %9s %13s\n", "", "first map", "first paint", "wake-ups / s", "switches / s", "idle CPU", "memory (RSS)"
+    for (p = 0; p < 2; p++) {
+      k = p ? "minimal" : "tesselby"
+      name = p ? "bare Qt window" : "Tesselby"
+      m[k] = median(map[k]); f[k] = median(paint[k]); w[k] = median(wake[k]); s[k] = median(sw[k]); c[k] = median(cpu[k]); r[k] = median(mem[k])
+      printf "%-16s %7.1f ms %9.1f ms %13.1f %12.1f %8.2f%% %9.1f MiB\n", name, m[k], f[k], w[k], s[k], c[k], r[k]
+    }
+    printf "%-16s %9.2fx %11.2fx %13s %12s %9s %12.2fx\n", "Tesselby / bare", m["tesselby"] / m["minimal"], f["tesselby"] / f["minimal"], "", "", "", r["tesselby"] / r["minimal"]
+    printf "\nTesselby with its start window open (a blinking caret): %.1f wake-ups / s, %.1f switches / s, %.2f%% CPU\n", startWake, startSwitches, startCpu
+  }' "$results"

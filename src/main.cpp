@@ -1,6 +1,7 @@
 // Tesselby: the windows of the game on the Qt platform.
 #include "app.h"
 #include "game/builtin_pictures.h"
+#include "platform/qt/deferred_icons.h"
 #include "platform/qt/qt_platform.h"
 
 #include <QApplication>
@@ -22,7 +23,8 @@ std::uint64_t seedFromClock() {
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("tesselby"));
-    QApplication::setWindowIcon(QIcon(QPixmap::fromImage(art::programIcon())));
+    QApplication::setWindowIcon(
+        qtui::deferredIcon([] { return QIcon(QPixmap::fromImage(art::programIcon())); }));
     // Only the program's own end stops it; a hidden window is not a closed one.
     QApplication::setQuitOnLastWindowClosed(false);
 

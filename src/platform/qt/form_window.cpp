@@ -14,6 +14,7 @@
 #include <QResizeEvent>
 #include <QScreen>
 #include <QShowEvent>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <QWindow>
 #include <algorithm>
@@ -39,6 +40,10 @@ void ClientArea::paintEvent(QPaintEvent*) {
     if (window_.drawsOwnFrame()) {
         painter.setPen(palette().color(QPalette::Shadow));
         painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+    if (!painted_) {
+        painted_ = true;
+        QTimer::singleShot(0, &window_, [window = &window_] { window->showIcon(); });
     }
 }
 
@@ -257,9 +262,11 @@ void FormWindow::refreshForm(forms::Property what) {
         makeViewsComingIntoView();
     }
     if (touches(what, Property::Picture) || touches(what, Property::BackColor)) client_->refresh(what);
-    if (what == Property::Everything && !design.icon.isNone()) {
-        setWindowIcon(QIcon(toPixmap(design.icon)));
-    }
+}
+
+void FormWindow::showIcon() {
+    const forms::Picture& icon = form_.peek().icon;
+    if (!icon.isNone()) setWindowIcon(QIcon(toPixmap(icon)));
 }
 
 void FormWindow::refreshControl(const forms::Control& control, forms::Property what) {

@@ -32,6 +32,7 @@ private:
     FormWindow& window_;
     forms::Form& form_;
     QPixmap picture_;
+    bool painted_ = false;
 };
 
 class FormWindow final : public QWidget {
@@ -55,6 +56,8 @@ public:
     // where nobody frames the window it draws a frame line of its own.
     bool asksForBorderOnly() const;
     bool drawsOwnFrame() const;
+    // The window's icon goes up right after its first frame, which it would only hold back.
+    void showIcon();
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -2,10 +2,12 @@
 
 #include "forms/form.h"
 #include "forms/runtime.h"
+#include "platform/qt/deferred_icons.h"
 #include "platform/qt/dialogs.h"
 #include "platform/qt/form_window.h"
 #include "platform/qt/launcher.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QEventLoop>
 #include <algorithm>
@@ -15,6 +17,7 @@
 namespace qtui {
 
 QtPlatform::QtPlatform(const QString& lockFile) : instanceLock_(lockFile) {
+    if (!dynamic_cast<DeferringStyle*>(QApplication::style())) QApplication::setStyle(new DeferringStyle);
     clock_.start();
     wakeTimer_.setSingleShot(true);
     wakeTimer_.setTimerType(Qt::PreciseTimer);
