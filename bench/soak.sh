@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # A long watched game of the real program under a private Xvfb, to catch what only shows after
-# minutes of play: a crash, a silent exit, memory that keeps growing. Every 30 seconds it prints
-# the program's memory (resident and peak), its share of a core over the last 30 seconds and the
-# board; when the program ends early it prints how (exit status or signal), the stack of every
-# thread at that moment and what the program printed, and the script fails.
+# minutes of play: a crash, a silent exit, memory or files or threads that keep growing. Every
+# 30 seconds it prints the program's memory (resident and peak), its share of a core over the
+# last 30 seconds, its open files and threads, and the board; when the program ends early it
+# prints how (exit status or signal), the stack of every thread at that moment and what the
+# program printed, and the script fails.
 #
 #   bench/soak.sh [build-dir] [minutes]      (defaults: build, 70)
 #
@@ -73,7 +74,8 @@ EOF
 
 # The program's processor time so far, in clock ticks (user plus system).
 cpu_ticks() { awk '{ print $14 + $15 }' "/proc/$inferior/stat" 2>/dev/null || echo 0; }
-memory_kib() { awk -v key="$1:" '$1 == key { print $2 }' "/proc/$inferior/status" 2>/dev/null || echo 0; }
+# A field of /proc/PID/status: VmRSS and VmHWM in KiB, Threads as a count.
+status_field() { awk -v key="$1:" '$1 == key { print $2 }' "/proc/$inferior/status" 2>/dev/null || echo 0; }
 
 report_end() {
   local elapsed=$1 status=0
@@ -118,7 +120,7 @@ poll 10 "no mark on the board: the watched game did not start" board_has_marks
 how="under the debugger"
 [[ $inferior == "$program" ]] && how="bare"
 echo "soak: a watched game, ${SOAK_WM:-no window manager}, $how, for $seconds s; program $inferior; log in $SOAK_LOG"
-printf '%8s  %10s  %10s  %8s  %s\n' "seconds" "RSS MiB" "peak MiB" "CPU %" "board"
+printf '%8s  %10s  %10s  %8s  %6s  %8s  %s\n' "seconds" "RSS MiB" "peak MiB" "CPU %" "files" "threads" "board"
 ticks_per_second=$(getconf CLK_TCK)
 started=$(date +%s)
 last_ticks=$(cpu_ticks) last_time=$started
@@ -130,10 +132,12 @@ while :; do
   now=$(date +%s) ticks=$(cpu_ticks)
   board="?"
   import -window "$game" "$snapshot" 2>/dev/null && board=$(board_in "$snapshot" "$game_top")
-  awk -v s=$(( now - started )) -v rss="$(memory_kib VmRSS)" -v peak="$(memory_kib VmHWM)" \
+  awk -v s=$(( now - started )) -v rss="$(status_field VmRSS)" -v peak="$(status_field VmHWM)" \
       -v dt=$(( ticks - last_ticks )) -v span=$(( now - last_time )) -v hz="$ticks_per_second" \
+      -v files="$(ls "/proc/$inferior/fd" 2>/dev/null | wc -l)" -v threads="$(status_field Threads)" \
       -v board="$board" 'BEGIN {
-    printf "%8d  %10.1f  %10.1f  %8.1f  %s\n", s, rss / 1024, peak / 1024, 100 * dt / hz / span, board
+    printf "%8d  %10.1f  %10.1f  %8.1f  %6d  %8d  %s\n", s, rss / 1024, peak / 1024,
+           100 * dt / hz / span, files, threads, board
   }'
   last_ticks=$ticks last_time=$now
   (( now - started >= seconds )) && break
