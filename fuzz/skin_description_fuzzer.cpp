@@ -28,11 +28,11 @@ public:
     }
 };
 
-std::size_t open(const std::string& input) {
+std::size_t openSkinInfoWith(const std::string& input) {
     fuzz::FreshProgram<SkinDescription>().openSkinInfo(input);
     return 0;
 }
 
 }  // namespace
 
-fuzz::Reader fuzz::makeReader() { return Reader(4, open); }
+fuzz::Reader fuzz::makeReader() { return Reader(4, openSkinInfoWith); }

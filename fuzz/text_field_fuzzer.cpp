@@ -1,5 +1,6 @@
 // Any file read field by field: every field ends, none is longer than the reader allows, the
-// fields never hold more than the file, and reading the whole file gives back its bytes.
+// fields never hold more characters than the file, and reading the whole file gives back its
+// bytes.
 #include "forms/errors.h"
 #include "forms/textfile.h"
 #include "harness.h"
