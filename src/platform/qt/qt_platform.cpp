@@ -98,6 +98,9 @@ void QtPlatform::destroyForm(forms::Form& form) {
 }
 
 void QtPlatform::buryWindow(std::unique_ptr<FormWindow> window) {
+    // A buried window does nothing more: a call it had queued (its icon after the first frame)
+    // would reach a form that may be gone before the window is.
+    QCoreApplication::removePostedEvents(window.get(), QEvent::MetaCall);
     graveyard_.push_back(std::move(window));
     // Deleted once the event that unloaded the form has been handled to its end.
     QTimer::singleShot(0, [this] { clearGraveyard(); });
