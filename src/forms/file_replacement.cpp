@@ -18,7 +18,11 @@ constexpr std::string_view RandomCharacters =
 constexpr std::size_t RandomLength = 6;
 
 std::string temporaryPrefix(const fs::path& target) {
-    return "." + target.filename().string() + std::string(TemporaryMark);
+    // Appended, not "." + name: GCC 12 at -O3 warns falsely of overlapping copies in the latter.
+    std::string prefix(1, '.');
+    prefix += target.filename().string();
+    prefix += TemporaryMark;
+    return prefix;
 }
 
 bool isTemporaryOf(const fs::path& target, const std::string& name) {
