@@ -11,7 +11,8 @@ bool startsWith(const std::string& text, const std::string& start) {
     return text.compare(0, start.size(), start) == 0;
 }
 bool endsWith(const std::string& text, const std::string& end) {
-    return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
+    return text.size() >= end.size() &&
+           text.compare(text.size() - end.size(), end.size(), end) == 0;
 }
 
 class SkinDescription : public Scenario {
