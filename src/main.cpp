@@ -1,6 +1,6 @@
 // Tesselby: the windows of the game on the Qt platform.
 #include "app.h"
-#include "game/builtin_pictures.h"
+#include "art/builtin_pictures.h"
 #include "platform/qt/deferred_icons.h"
 #include "platform/qt/qt_platform.h"
 

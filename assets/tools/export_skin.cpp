@@ -3,7 +3,7 @@
 //
 //   export_skin export <folder>   BMP pictures as they are, GIF pictures as PNG for `convert`
 //   export_skin check <folder>    every skin picture reads back at its built-in size
-#include "game/builtin_pictures.h"
+#include "art/builtin_pictures.h"
 
 #include <QGuiApplication>
 #include <QImage>

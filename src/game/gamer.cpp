@@ -2,7 +2,7 @@
 #include "game/gamer.h"
 
 #include "app.h"
-#include "game/builtin_pictures.h"
+#include "art/builtin_pictures.h"
 
 #include <array>
 #include <stdexcept>

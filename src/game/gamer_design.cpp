@@ -1,6 +1,6 @@
 // The game window's control table: every control with its design values, as a form designer
 // would lay it out. Positions and sizes are twips; colours are BGR numbers.
-#include "game/builtin_pictures.h"
+#include "art/builtin_pictures.h"
 #include "game/gamer.h"
 
 namespace game {

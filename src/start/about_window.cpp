@@ -3,7 +3,7 @@
 
 #include "app.h"
 #include "contact.h"
-#include "game/builtin_pictures.h"
+#include "art/builtin_pictures.h"
 
 namespace start {
 using forms::Red;

@@ -2,7 +2,7 @@
 #include "start/scores.h"
 
 #include "app.h"
-#include "game/builtin_pictures.h"
+#include "art/builtin_pictures.h"
 
 namespace start {
 using forms::Red;

@@ -2,7 +2,7 @@
 // content, colours, state at load and tab order, as a form designer would lay it out.
 #include "start/start.h"
 
-#include "game/builtin_pictures.h"
+#include "art/builtin_pictures.h"
 
 namespace start {
 using forms::Red;

@@ -1,4 +1,4 @@
-#include "game/builtin_pictures.h"
+#include "art/builtin_pictures.h"
 
 #include <gtest/gtest.h>
 
