@@ -236,7 +236,6 @@ class Timer : public Control {
 public:
     Timer(Form& form, std::string name) : Control(form, std::move(name), ControlKind::Timer) {}
     ~Timer() override;
-    int interval() { return live().interval; }
     void setInterval(int ms);
     void setEnabled(bool on) override;
     void resetToDesign() override;
