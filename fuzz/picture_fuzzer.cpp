@@ -48,7 +48,8 @@ std::vector<std::string> smallestPictures() {
     QImage(1, 1, QImage::Format_RGB32).save(&buffer, "BMP");
     static const char gif[] =
         "GIF89a\x01\x00\x01\x00\x80\x00\x00\xff\xff\xff\x00\x00\x00,\x00\x00\x00\x00"
-        "\x01\x00\x01\x00\x00\x02\x02" "D\x01\x00;";
+        "\x01\x00\x01\x00\x00\x02\x02"
+        "D\x01\x00;";
     return {bmp.toStdString(), std::string(gif, sizeof gif - 1)};
 }
 

@@ -15,8 +15,8 @@ public:
         ASSERT_TRUE(s.isLoaded());
         EXPECT_FALSE(app->runtime.file().isOpen());
         const std::initializer_list<forms::Control*> styled{
-            &s.Label1, &s.Label2, &s.Pl1,     &s.Pl2,    &s.Label4,  &s.Label5,  &s.Label6,
-            &s.Label7, &s.Label8, &s.Label9,  &s.Label10, &s.Label11, &s.UseComp, &s.Label3};
+            &s.Label1, &s.Label2, &s.Pl1,    &s.Pl2,     &s.Label4,  &s.Label5,  &s.Label6,
+            &s.Label7, &s.Label8, &s.Label9, &s.Label10, &s.Label11, &s.UseComp, &s.Label3};
         for (forms::Control* c : styled) {
             const double size = c->peek().font.size;
             EXPECT_TRUE(size == c->designValues().font.size || (size > 0 && size <= 2160))

@@ -17,18 +17,24 @@
 namespace {
 
 struct SkinPicture {
-    const char* file;   // the name in the skin folder
-    QImage (*draw)();   // the built-in picture it stands for
+    const char* file;  // the name in the skin folder
+    QImage (*draw)();  // the built-in picture it stands for
 };
 
 // Back1.bmp stands for the start window's background; the panels show the same file.
 const std::vector<SkinPicture> skinPictures = {
-    {"Back.bmp", art::gameBackground},         {"Back1.bmp", art::startGround},
-    {"Button1.bmp", art::smallButtonNormal},   {"Button2.bmp", art::smallButtonPressed},
-    {"Topbar.bmp", art::topBar},               {"Xpic.gif", art::crossMark},
-    {"Opic.gif", art::noughtMark},             {"Blank.gif", art::blankCell},
-    {"Bar1.gif", art::rowStrike},              {"Bar2.gif", art::columnStrike},
-    {"Bar3.gif", art::diagonalStrikeRising},   {"Bar4.gif", art::diagonalStrikeFalling},
+    {"Back.bmp", art::gameBackground},
+    {"Back1.bmp", art::startGround},
+    {"Button1.bmp", art::smallButtonNormal},
+    {"Button2.bmp", art::smallButtonPressed},
+    {"Topbar.bmp", art::topBar},
+    {"Xpic.gif", art::crossMark},
+    {"Opic.gif", art::noughtMark},
+    {"Blank.gif", art::blankCell},
+    {"Bar1.gif", art::rowStrike},
+    {"Bar2.gif", art::columnStrike},
+    {"Bar3.gif", art::diagonalStrikeRising},
+    {"Bar4.gif", art::diagonalStrikeFalling},
 };
 
 bool isGif(const char* file) { return QString::fromUtf8(file).endsWith(".gif"); }

@@ -52,20 +52,15 @@ const QColor markShadow(0x0b, 0x16, 0x26, 60);
 
 // Painting happens on the premultiplied format, which QPainter handles fastest and best; the
 // result is handed out as plain ARGB32.
-QImage canvas(int width, int height, const QColor& fill = Qt::transparent)
-{
+QImage canvas(int width, int height, const QColor& fill = Qt::transparent) {
     QImage image(width, height, QImage::Format_ARGB32_Premultiplied);
     image.fill(fill);
     return image;
 }
 
-QImage finished(const QImage& image)
-{
-    return image.convertToFormat(QImage::Format_ARGB32);
-}
+QImage finished(const QImage& image) { return image.convertToFormat(QImage::Format_ARGB32); }
 
-void paintDeepBlueGround(QPainter& painter, const QRectF& area)
-{
+void paintDeepBlueGround(QPainter& painter, const QRectF& area) {
     QLinearGradient ground(area.topLeft(), area.bottomLeft());
     ground.setColorAt(0.0, colour::navyTop);
     ground.setColorAt(1.0, colour::navyBottom);
@@ -83,21 +78,18 @@ void paintDeepBlueGround(QPainter& painter, const QRectF& area)
 
 // Marks are strokes with round ends, shaded from a light upper-left to a darker lower-right, over a
 // faint shadow that lifts them off the cell.
-QPen markPen(const QRectF& box, const QColor& light, const QColor& dark, qreal width)
-{
+QPen markPen(const QRectF& box, const QColor& light, const QColor& dark, qreal width) {
     QLinearGradient shade(box.topLeft(), box.bottomRight());
     shade.setColorAt(0.0, light);
     shade.setColorAt(1.0, dark);
     return QPen(QBrush(shade), width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
 }
 
-QPen shadowPen(qreal width)
-{
+QPen shadowPen(qreal width) {
     return QPen(colour::markShadow, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
 }
 
-QPainterPath crossPath(const QRectF& box)
-{
+QPainterPath crossPath(const QRectF& box) {
     QPainterPath path;
     path.moveTo(box.topLeft());
     path.lineTo(box.bottomRight());
@@ -106,16 +98,14 @@ QPainterPath crossPath(const QRectF& box)
     return path;
 }
 
-void paintCross(QPainter& painter, const QRectF& box, qreal strokeWidth)
-{
+void paintCross(QPainter& painter, const QRectF& box, qreal strokeWidth) {
     const QPointF shadowOffset(strokeWidth * 0.15, strokeWidth * 0.25);
     painter.strokePath(crossPath(box.translated(shadowOffset)), shadowPen(strokeWidth));
     painter.strokePath(crossPath(box),
                        markPen(box, colour::crossLight, colour::crossDark, strokeWidth));
 }
 
-void paintNought(QPainter& painter, const QRectF& box, qreal strokeWidth)
-{
+void paintNought(QPainter& painter, const QRectF& box, qreal strokeWidth) {
     const QPointF shadowOffset(strokeWidth * 0.15, strokeWidth * 0.25);
     painter.setBrush(Qt::NoBrush);
     painter.setPen(shadowPen(strokeWidth));
@@ -125,8 +115,7 @@ void paintNought(QPainter& painter, const QRectF& box, qreal strokeWidth)
 }
 
 // A slightly raised pale tile: light from the top left, a shaded lower and right edge.
-void paintCellFace(QPainter& painter, const QRect& cell)
-{
+void paintCellFace(QPainter& painter, const QRect& cell) {
     QLinearGradient face(cell.topLeft(), cell.bottomLeft());
     face.setColorAt(0.0, colour::cellTop);
     face.setColorAt(1.0, colour::cellBottom);
@@ -145,8 +134,7 @@ void paintCellFace(QPainter& painter, const QRect& cell)
 // button.
 enum class Plate { Pale, Ink };
 
-void paintPlate(QPainter& painter, const QRectF& outline, Plate plate)
-{
+void paintPlate(QPainter& painter, const QRectF& outline, Plate plate) {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setBrush(plate == Plate::Pale ? colour::plate : colour::ink);
@@ -155,8 +143,7 @@ void paintPlate(QPainter& painter, const QRectF& outline, Plate plate)
     painter.restore();
 }
 
-QImage cellPicture(void (*paintMark)(QPainter&, const QRectF&, qreal))
-{
+QImage cellPicture(void (*paintMark)(QPainter&, const QRectF&, qreal)) {
     QImage image = canvas(63, 63);
     QPainter painter(&image);
     paintCellFace(painter, image.rect());
@@ -170,8 +157,7 @@ QImage cellPicture(void (*paintMark)(QPainter&, const QRectF&, qreal))
 
 // A gold bar in a dark outline: it stays readable over red, over blue and over the pale cells.
 // Everything outside the bar is left transparent so the marks beneath show through.
-void paintStrike(QPainter& painter, const QLineF& line)
-{
+void paintStrike(QPainter& painter, const QLineF& line) {
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(QPen(colour::strikeOutline, 10, Qt::SolidLine, Qt::RoundCap));
     painter.drawLine(line);
@@ -187,8 +173,7 @@ void paintStrike(QPainter& painter, const QLineF& line)
     painter.drawLine(line);
 }
 
-QImage strikePicture(int width, int height, const QLineF& line)
-{
+QImage strikePicture(int width, int height, const QLineF& line) {
     QImage image = canvas(width, height);
     QPainter painter(&image);
     paintStrike(painter, line);
@@ -201,16 +186,14 @@ QImage strikePicture(int width, int height, const QLineF& line)
 // their corners, so pressing reads as the two marks trading places and nothing else moving.
 constexpr int smallButtonSize = 10;
 
-void putCrossPixels(QImage& image, int left, int top, const QColor& ink)
-{
+void putCrossPixels(QImage& image, int left, int top, const QColor& ink) {
     for (int i = 0; i < 3; ++i) {
         image.setPixelColor(left + i, top + i, ink);
         image.setPixelColor(left + 2 - i, top + i, ink);
     }
 }
 
-void putNoughtPixels(QImage& image, int left, int top, const QColor& ink)
-{
+void putNoughtPixels(QImage& image, int left, int top, const QColor& ink) {
     for (int i = 1; i < 3; ++i) {
         image.setPixelColor(left + i, top, ink);
         image.setPixelColor(left + i, top + 3, ink);
@@ -219,8 +202,7 @@ void putNoughtPixels(QImage& image, int left, int top, const QColor& ink)
     }
 }
 
-QImage smallButtonPicture(bool crossOnTop)
-{
+QImage smallButtonPicture(bool crossOnTop) {
     QImage image = canvas(smallButtonSize, smallButtonSize);
     {
         QPainter painter(&image);
@@ -245,8 +227,7 @@ QImage smallButtonPicture(bool crossOnTop)
 
 // Below the board: the yellow heading on the navy, then player 1's red score line on a band of
 // ink and player 2's blue one on a pale band, both bands running from edge to edge.
-QImage drawGameBackground()
-{
+QImage drawGameBackground() {
     QImage image = canvas(226, 300);
     QPainter painter(&image);
     paintDeepBlueGround(painter, image.rect());
@@ -256,8 +237,7 @@ QImage drawGameBackground()
     return finished(image);
 }
 
-QImage drawTopBar()
-{
+QImage drawTopBar() {
     QImage image = canvas(129, 9);
     QPainter painter(&image);
     const QRect bar = image.rect();
@@ -275,8 +255,7 @@ QImage drawTopBar()
 }
 
 // Faint large marks in the corner of the start window, a hint of the game behind the menus.
-void paintWatermark(QPainter& painter, const QRectF& area)
-{
+void paintWatermark(QPainter& painter, const QRectF& area) {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setOpacity(0.07);
@@ -291,8 +270,7 @@ void paintWatermark(QPainter& painter, const QRectF& area)
     painter.restore();
 }
 
-QImage drawStartGround()
-{
+QImage drawStartGround() {
     QImage image = canvas(300, 317);
     QPainter painter(&image);
     paintDeepBlueGround(painter, image.rect());
@@ -303,8 +281,7 @@ QImage drawStartGround()
 
 // Where the start window puts its labels (twips, as laid out in its control table), in pixels of
 // the picture behind them.
-QRect labelPlace(int left, int top, int width, int height)
-{
+QRect labelPlace(int left, int top, int width, int height) {
     constexpr int twipsPerPixel = 15;
     return QRect(left / twipsPerPixel, top / twipsPerPixel, width / twipsPerPixel,
                  height / twipsPerPixel);
@@ -312,8 +289,7 @@ QRect labelPlace(int left, int top, int width, int height)
 
 // Each plate reaches a little beyond its label on every side, so that its edge never runs under
 // the letters.
-QImage withPlates(QImage ground, std::initializer_list<std::pair<QRect, Plate>> plates)
-{
+QImage withPlates(QImage ground, std::initializer_list<std::pair<QRect, Plate>> plates) {
     QImage image = ground.convertToFormat(QImage::Format_ARGB32_Premultiplied);
     QPainter painter(&image);
     for (const auto& [place, plate] : plates)
@@ -323,14 +299,12 @@ QImage withPlates(QImage ground, std::initializer_list<std::pair<QRect, Plate>> 
 }
 
 // The names' labels: red "X's:" on ink, blue "O's:" on a pale plate.
-QImage drawStartBackground()
-{
+QImage drawStartBackground() {
     return withPlates(drawStartGround(), {{labelPlace(120, 390, 255, 195), Plate::Ink},
                                           {labelPlace(120, 750, 270, 195), Plate::Pale}});
 }
 
-QImage drawPanelBackground()
-{
+QImage drawPanelBackground() {
     QImage image = canvas(300, 300);
     QPainter painter(&image);
     QLinearGradient panel(QPointF(0, 0), QPointF(0, 300));
@@ -342,21 +316,18 @@ QImage drawPanelBackground()
 }
 
 // The kind of player 2: "Computer:" and "Human:", both in deep blue.
-QImage drawPlayerKindPanel()
-{
+QImage drawPlayerKindPanel() {
     return withPlates(drawPanelBackground(), {{labelPlace(210, 75, 720, 195), Plate::Pale},
                                               {labelPlace(210, 315, 555, 195), Plate::Pale}});
 }
 
 // Who goes first: blue "O's:" above red "X'ss:".
-QImage drawFirstMovePanel()
-{
+QImage drawFirstMovePanel() {
     return withPlates(drawPanelBackground(), {{labelPlace(210, 75, 270, 195), Plate::Pale},
                                               {labelPlace(210, 315, 330, 195), Plate::Ink}});
 }
 
-QImage drawProgramIcon()
-{
+QImage drawProgramIcon() {
     QImage image = canvas(64, 64);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
@@ -399,104 +370,87 @@ QImage drawProgramIcon()
 
 }  // namespace
 
-QImage gameBackground()
-{
+QImage gameBackground() {
     static const QImage picture = drawGameBackground();
     return picture;
 }
 
-QImage topBar()
-{
+QImage topBar() {
     static const QImage picture = drawTopBar();
     return picture;
 }
 
-QImage smallButtonNormal()
-{
+QImage smallButtonNormal() {
     static const QImage picture = smallButtonPicture(true);
     return picture;
 }
 
-QImage smallButtonPressed()
-{
+QImage smallButtonPressed() {
     static const QImage picture = smallButtonPicture(false);
     return picture;
 }
 
-QImage crossMark()
-{
+QImage crossMark() {
     static const QImage picture = cellPicture(paintCross);
     return picture;
 }
 
-QImage noughtMark()
-{
+QImage noughtMark() {
     static const QImage picture = cellPicture(paintNought);
     return picture;
 }
 
-QImage blankCell()
-{
+QImage blankCell() {
     static const QImage picture = cellPicture(nullptr);
     return picture;
 }
 
-QImage rowStrike()
-{
+QImage rowStrike() {
     static const QImage picture = strikePicture(137, 11, QLineF(5.5, 5.5, 131.5, 5.5));
     return picture;
 }
 
-QImage columnStrike()
-{
+QImage columnStrike() {
     static const QImage picture = strikePicture(11, 137, QLineF(5.5, 5.5, 5.5, 131.5));
     return picture;
 }
 
-QImage diagonalStrikeRising()
-{
+QImage diagonalStrikeRising() {
     static const QImage picture = strikePicture(195, 195, QLineF(14, 181, 181, 14));
     return picture;
 }
 
-QImage diagonalStrikeFalling()
-{
+QImage diagonalStrikeFalling() {
     static const QImage picture = strikePicture(195, 195, QLineF(14, 14, 181, 181));
     return picture;
 }
 
-QImage startBackground()
-{
+QImage startBackground() {
     static const QImage picture = drawStartBackground();
     return picture;
 }
 
-QImage startGround()
-{
+QImage startGround() {
     static const QImage picture = drawStartGround();
     return picture;
 }
 
-QImage panelBackground()
-{
+QImage panelBackground() {
     static const QImage picture = drawPanelBackground();
     return picture;
 }
 
-QImage playerKindPanel()
-{
+QImage playerKindPanel() {
     static const QImage picture = drawPlayerKindPanel();
     return picture;
 }
 
-QImage firstMovePanel()
-{
+QImage firstMovePanel() {
     static const QImage picture = drawFirstMovePanel();
     return picture;
 }
 
-QImage programIcon()
-{
+QImage programIcon() {
     static const QImage picture = drawProgramIcon();
     return picture;
 }

@@ -149,7 +149,8 @@ public:
 
 class Image : public PictureControl {
 public:
-    Image(Form& form, std::string name) : PictureControl(form, std::move(name), ControlKind::Image) {}
+    Image(Form& form, std::string name)
+        : PictureControl(form, std::move(name), ControlKind::Image) {}
 };
 
 // A PictureBox also serves as a panel that holds other controls.
@@ -167,7 +168,9 @@ public:
     void setCaption(const std::string& text) { assign(&Design::caption, text, Property::Caption); }
     void setPicture(const Picture& p) { assign(&Design::picture, p, Property::Picture); }
     void setDownPicture(const Picture& p) { assign(&Design::downPicture, p, Property::Picture); }
-    void setDisabledPicture(const Picture& p) { assign(&Design::disabledPicture, p, Property::Picture); }
+    void setDisabledPicture(const Picture& p) {
+        assign(&Design::disabledPicture, p, Property::Picture);
+    }
     void setFont(const Font& f) { assign(&Design::font, f, Property::Font); }
     Event Click;
 };
@@ -186,7 +189,8 @@ public:
 
 class CheckBox : public Control {
 public:
-    CheckBox(Form& form, std::string name) : Control(form, std::move(name), ControlKind::CheckBox) {}
+    CheckBox(Form& form, std::string name)
+        : Control(form, std::move(name), ControlKind::CheckBox) {}
     int value() { return live().value; }
     void setValue(int v);
     Event Click;
@@ -198,7 +202,10 @@ public:
     const std::string& text() { return live().caption; }
     // An assignment from code raises Change when the text differs and leaves the caret at 0.
     void setText(const std::string& text);
-    int selStart() { live(); return selStart_; }
+    int selStart() {
+        live();
+        return selStart_;
+    }
     int maxLength() { return live().maxLength; }
     void setFont(const Font& f) { assign(&Design::font, f, Property::Font); }
     void setForeColor(Color c) { assign(&Design::foreColor, c, Property::ForeColor); }

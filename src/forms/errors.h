@@ -28,8 +28,7 @@ enum class ErrorCode : int {
 
 class RuntimeError : public std::runtime_error {
 public:
-    RuntimeError(ErrorCode code, const std::string& text)
-        : std::runtime_error(text), code_(code) {}
+    RuntimeError(ErrorCode code, const std::string& text) : std::runtime_error(text), code_(code) {}
     ErrorCode code() const { return code_; }
     int number() const { return static_cast<int>(code_); }
 

@@ -135,8 +135,7 @@ bool FileReplacement::commitInPlace() {
         if (size > before.st_size) (void)::ftruncate(fd_, before.st_size);
         done = false;
     }
-    done = done && writeAll(fd_, content_) && ::ftruncate(fd_, size) == 0 &&
-           ::fdatasync(fd_) == 0;
+    done = done && writeAll(fd_, content_) && ::ftruncate(fd_, size) == 0 && ::fdatasync(fd_) == 0;
     const bool closed = ::close(fd_) == 0;
     fd_ = -1;
     return done && closed;

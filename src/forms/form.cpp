@@ -19,8 +19,8 @@ FrameMetrics frameMetrics(BorderStyle border, bool captionBar, bool hasMenu) {
         case BorderStyle::SizableToolWindow: side = 5; break;
     }
     if (captionBar && border != BorderStyle::None) {
-        const bool tool = border == BorderStyle::FixedToolWindow ||
-                          border == BorderStyle::SizableToolWindow;
+        const bool tool =
+            border == BorderStyle::FixedToolWindow || border == BorderStyle::SizableToolWindow;
         caption = tool ? 17 : 19;
     }
     const int menu = hasMenu ? 20 : 0;
@@ -44,7 +44,9 @@ bool Form::hasMenu() const {
                        [](const Control* c) { return c->kind() == ControlKind::Menu; });
 }
 
-FrameMetrics Form::frame() const { return frameMetrics(design_.border, design_.captionBar, hasMenu()); }
+FrameMetrics Form::frame() const {
+    return frameMetrics(design_.border, design_.captionBar, hasMenu());
+}
 
 Control* Form::control(const std::string& name) const {
     auto it = std::find_if(controls_.begin(), controls_.end(),

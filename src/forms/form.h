@@ -17,8 +17,8 @@ enum class BorderStyle {
     None,
     FixedSingle,
     Sizable,
-    FixedDialog,         // dialog frame; with captionBar false it has no title bar at all
-    FixedToolWindow,     // small title bar with a close box only, not resizable
+    FixedDialog,      // dialog frame; with captionBar false it has no title bar at all
+    FixedToolWindow,  // small title bar with a close box only, not resizable
     SizableToolWindow,
 };
 
@@ -33,7 +33,7 @@ struct FormDesign {
     bool captionBar = true;  // false: no title bar (no caption, no close box)
     bool showInTaskbar = true;
     int clientWidth = 0, clientHeight = 0;  // twips, below the menu bar
-    bool centred = true;                     // centred on the screen when shown after a load
+    bool centred = true;                    // centred on the screen when shown after a load
     Color backColor = DefaultColor;
     Color foreColor = DefaultColor;
     Picture picture;  // background, drawn at its own size from the top left

@@ -81,8 +81,8 @@ struct FileVersion {
 };
 
 FileVersion versionOf(const struct stat& status) {
-    return {status.st_dev,          status.st_ino,          status.st_size,
-            status.st_mtim.tv_sec,  status.st_mtim.tv_nsec, status.st_ctim.tv_sec,
+    return {status.st_dev,         status.st_ino,          status.st_size,
+            status.st_mtim.tv_sec, status.st_mtim.tv_nsec, status.st_ctim.tv_sec,
             status.st_ctim.tv_nsec};
 }
 

@@ -17,8 +17,8 @@ void Random::reseed(double value) {
     // brings the generator back to a state it has had.
     const std::uint64_t current[] = {engine_(), engine_()};
     const std::uint64_t mixedIn = std::hash<double>{}(value);
-    std::seed_seq seeds{current[0], current[0] >> 32, current[1], current[1] >> 32,
-                        mixedIn,    mixedIn >> 32};
+    std::seed_seq seeds{current[0],       current[0] >> 32, current[1],
+                        current[1] >> 32, mixedIn,          mixedIn >> 32};
     engine_.seed(seeds);
 }
 

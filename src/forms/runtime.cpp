@@ -70,7 +70,8 @@ void Runtime::userClick(Control& control) {
     const std::string what = control.name() + "_Click";
     // Pressing a control gives it the focus before it acts, as the mouse does.
     const auto order = tabOrder(control.form());
-    if (control.form().isShown() && std::find(order.begin(), order.end(), &control) != order.end()) {
+    if (control.form().isShown() &&
+        std::find(order.begin(), order.end(), &control) != order.end()) {
         userFocus(control);
         if (!acceptsInput(control)) return;
     }
@@ -90,11 +91,8 @@ void Runtime::userClick(Control& control) {
         case ControlKind::CommandButton:
             raise(static_cast<CommandButton&>(control).Click, what);
             break;
-        case ControlKind::Label:
-            raise(static_cast<Label&>(control).Click, what);
-            break;
-        default:
-            break;
+        case ControlKind::Label: raise(static_cast<Label&>(control).Click, what); break;
+        default: break;
     }
 }
 

@@ -134,10 +134,10 @@ private:
     Platform& platform_;
     TimerQueue timers_;
     int timerFloor_ = 0;
-    unsigned long long changes_ = 1;  // counts the changes of state; a sleeper sleeps in one
-    int sleepers_ = 0;                // timers put to sleep since the last change
-    bool untracked_ = false;          // the running tick read what the runtime does not watch
-    long long batchMoment_ = -1;      // the moment of the ticks being run, or -1
+    unsigned long long changes_ = 1;       // counts the changes of state; a sleeper sleeps in one
+    int sleepers_ = 0;                     // timers put to sleep since the last change
+    bool untracked_ = false;               // the running tick read what the runtime does not watch
+    long long batchMoment_ = -1;           // the moment of the ticks being run, or -1
     std::vector<const Form*> modalStack_;  // nullptr stands for a message box or file dialog
     std::vector<Form*> forms_;
     bool ended_ = false;

@@ -147,9 +147,7 @@ FileReplacement& TextFile::output() {
     return *output_;
 }
 
-void TextFile::printLine(std::string_view utf8) {
-    output().append(toWindows1252(utf8) + "\r\n");
-}
+void TextFile::printLine(std::string_view utf8) { output().append(toWindows1252(utf8) + "\r\n"); }
 
 std::string TextFile::readField() {
     QFile& file = input();

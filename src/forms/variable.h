@@ -36,7 +36,9 @@ public:
     Variable& operator+=(const T& step) { return *this = static_cast<T>(value_ + step); }
     Variable& operator-=(const T& step) { return *this = static_cast<T>(value_ - step); }
 
-    friend std::ostream& operator<<(std::ostream& out, const Variable& v) { return out << v.value_; }
+    friend std::ostream& operator<<(std::ostream& out, const Variable& v) {
+        return out << v.value_;
+    }
 
 private:
     Runtime& runtime_;

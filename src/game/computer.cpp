@@ -8,7 +8,10 @@
 namespace game {
 
 Computer::Computer(App& app)
-    : Player1Score(app.runtime), Player2Score(app.runtime), LoadingFromStart(app.runtime), app(app) {}
+    : Player1Score(app.runtime),
+      Player2Score(app.runtime),
+      LoadingFromStart(app.runtime),
+      app(app) {}
 
 void Computer::PlayWav(const std::string& path) {
     // A sound is decoration: a missing file or a busy device never stops the caller.

@@ -13,7 +13,6 @@ namespace game {
 
 namespace {
 
-
 // Two owned cells and the free target that would complete their line.
 struct LineTest {
     int a, b, target;

@@ -75,14 +75,16 @@ void gamer::wireHandlers() {
 
 forms::Image& gamer::cell(int number) {
     const std::array<forms::Image*, 9> cells{&n1, &n2, &n3, &n4, &n5, &n6, &n7, &n8, &n9};
-    if (number < 1 || number > 9) throw std::out_of_range("no board cell " + std::to_string(number));
+    if (number < 1 || number > 9)
+        throw std::out_of_range("no board cell " + std::to_string(number));
     return *cells[number - 1];
 }
 
 forms::Timer& gamer::commitTimer(int number) {
     const std::array<forms::Timer*, 9> timers{&Timer1, &Timer2, &Timer3, &Timer4, &Timer5,
                                               &Timer6, &Timer7, &Timer8, &Timer9};
-    if (number < 1 || number > 9) throw std::out_of_range("no commit timer " + std::to_string(number));
+    if (number < 1 || number > 9)
+        throw std::out_of_range("no commit timer " + std::to_string(number));
     return *timers[number - 1];
 }
 

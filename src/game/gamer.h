@@ -32,17 +32,17 @@ public:
     forms::Image h4{*this, "h4"}, h5{*this, "h5"}, h6{*this, "h6"};  // column strike lines
     forms::Image h7{*this, "h7"};                                    // diagonal n3-n5-n7
     forms::Image h8{*this, "h8"};                                    // diagonal n1-n5-n9
-    forms::Label Label2{*this, "Label2"};  // "Player Scores:"
-    forms::Label NameA{*this, "NameA"};    // player 1's score line
-    forms::Label NameB{*this, "NameB"};    // player 2's score line
+    forms::Label Label2{*this, "Label2"};                            // "Player Scores:"
+    forms::Label NameA{*this, "NameA"};                              // player 1's score line
+    forms::Label NameB{*this, "NameB"};                              // player 2's score line
 
     // ---- Hidden state, outside the visible area ----
-    forms::PictureBox ip1{*this, "ip1"};    // the free cell's picture
-    forms::PictureBox Xpic{*this, "Xpic"};  // the X
-    forms::PictureBox Opic{*this, "Opic"};  // the O
-    forms::CheckBox CvsC{*this, "CvsC"};    // 1: the computer plays both sides
-    forms::Label Opx1{*this, "Opx1"};       // "ACTIVE": changed since the last save or load
-    forms::Label Label1{*this, "Label1"};   // PlayerTurn as text
+    forms::PictureBox ip1{*this, "ip1"};         // the free cell's picture
+    forms::PictureBox Xpic{*this, "Xpic"};       // the X
+    forms::PictureBox Opic{*this, "Opic"};       // the O
+    forms::CheckBox CvsC{*this, "CvsC"};         // 1: the computer plays both sides
+    forms::Label Opx1{*this, "Opx1"};            // "ACTIVE": changed since the last save or load
+    forms::Label Label1{*this, "Label1"};        // PlayerTurn as text
     forms::Label Tmplabel2{*this, "Tmplabel2"};  // "1" player 2 is the computer, "2" a human
     forms::Label CompSkill{*this, "CompSkill"};  // "1" Easy, "2" Normal, "3" Hard
     forms::Label Name1{*this, "Name1"}, Name2{*this, "Name2"};
@@ -136,7 +136,7 @@ public:
     void setLevel(Level level);
     int recordedTurn();  // Label1: 1 or 2 as last recorded, else 0
     void recordTurn(std::int16_t turn);
-    int handedOverTurn();  // Bn1: 1 or 2 handed over by the start window's Load Game, else 0
+    int handedOverTurn();         // Bn1: 1 or 2 handed over by the start window's Load Game, else 0
     void handOverTurn(int turn);  // 1 or 2; 0 takes it back
 
     // The nine cells and their commit timers, in board order (n1..n9, Timer1..Timer9).

@@ -11,7 +11,6 @@ using forms::White;
 
 namespace {
 
-
 // The built-in drawings, wrapped once: pictures compare by handle, so every load of the window
 // must hand out the very same picture objects.
 struct BuiltInPictures {
@@ -40,6 +39,8 @@ constexpr int HiddenFar = 4800;
 }  // namespace
 
 void gamer::declareControls() {
+    // One control a line or two, as a form designer lays them out.
+    // clang-format off
     const BuiltInPictures& art = builtIn();
 
     // ---- The top bar and the status line (the status line in front of the bar) ----
@@ -151,6 +152,7 @@ void gamer::declareControls() {
     HelpPage.design({.container = &Help, .caption = "Help", .shortcut = "F2"});
     EMailMe.design({.container = &Help, .caption = "EMail", .shortcut = "Ctrl+M"});
     SkinInfo.design({.container = &Help, .caption = "Skin Info", .shortcut = "F4"});
+    // clang-format on
 }
 
 }  // namespace game

@@ -20,8 +20,8 @@ namespace {
 constexpr std::int16_t HighestScore = 32767;
 
 struct BoardLine {
-    int a, b, c;                     // cells, numbered row by row from the top left
-    forms::Image gamer::*strike;     // the image that strikes the line through
+    int a, b, c;                  // cells, numbered row by row from the top left
+    forms::Image gamer::*strike;  // the image that strikes the line through
 };
 
 // The order in which lines are tested: of several complete lines only the first one counts.

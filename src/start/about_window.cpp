@@ -16,6 +16,8 @@ Aboutit::Aboutit(App& app) : TopmostWindow(app, "Aboutit", 5760, 3090) {
 }
 
 void Aboutit::declareControls() {
+    // One control a line or two, as a form designer lays them out.
+    // clang-format off
     // The program's icon at the classic icon size, drawn once for the run.
     static const forms::Picture icon = forms::Picture::drawnBy([] {
         return art::programIcon().scaled(32, 32, Qt::KeepAspectRatio, Qt::SmoothTransformation);
@@ -43,6 +45,7 @@ void Aboutit::declareControls() {
                     .tabIndex = 0});
     Ok.design({.left = 4800, .top = 2760, .width = 855, .height = 255, .caption = "Ok",
                .tabIndex = 1});
+    // clang-format on
 }
 
 void Aboutit::Helpers_Click() { switchTo(app.Helper); }

@@ -10,7 +10,6 @@ using forms::Blue;
 
 namespace {
 
-
 constexpr const char* Rules =
     "All you have to do is get one line across the board to win! It's as easy as that.";
 constexpr const char* MenuHelp =
@@ -27,6 +26,8 @@ Helper::Helper(App& app) : TopmostWindow(app, "Helper", 5760, 3105) {
 }
 
 void Helper::declareControls() {
+    // One control a line or two, as a form designer lays them out.
+    // clang-format off
     // The program's icon at the classic icon size, drawn once for the run.
     static const forms::Picture icon = forms::Picture::drawnBy([] {
         return art::programIcon().scaled(32, 32, Qt::KeepAspectRatio, Qt::SmoothTransformation);
@@ -56,6 +57,7 @@ void Helper::declareControls() {
                   .tabIndex = 0});
     Close.design({.left = 4800, .top = 2760, .width = 855, .height = 255, .caption = "Close",
                   .tabIndex = 1});
+    // clang-format on
 }
 
 void Helper::About_Click() { switchTo(app.Aboutit); }

@@ -14,6 +14,8 @@ Scores::Scores(App& app) : TopmostWindow(app, "Scores", 3900, 1500) {
 }
 
 void Scores::declareControls() {
+    // One control a line or two, as a form designer lays them out.
+    // clang-format off
     // Drawn once for the run; the same two small pictures the game window's buttons start with.
     static const forms::Picture okNormal = forms::Picture::drawnBy(art::smallButtonNormal);
     static const forms::Picture okPressed = forms::Picture::drawnBy(art::smallButtonPressed);
@@ -33,6 +35,7 @@ void Scores::declareControls() {
     Ok.design({.left = 3585, .top = 1200, .width = 225, .height = 225,
                .picture = okNormal, .downPicture = okPressed, .disabledPicture = okNormal,
                .tabIndex = 0, .graphical = true, .isCancel = true});
+    // clang-format on
 }
 
 void Scores::Ok_Click() { closeWithClick(); }

@@ -11,7 +11,6 @@ using forms::LightGrey;
 
 namespace {
 
-
 // Lower-case "skin": the same folder as the game window's .\Skin\, found whatever its case.
 constexpr const char* DescriptionFile = ".\\skin\\Pededit.txt";
 constexpr const char* CreditLine = "No description came with this skin. Tesselby V.1.0";
@@ -46,11 +45,14 @@ Skin::Skin(App& app) : forms::Form(app.runtime, "Skin"), app(app) {
 }
 
 void Skin::declareControls() {
+    // One control a line or two, as a form designer lays them out.
+    // clang-format off
     // Esc closes the window as well as a click does.
     Ok.design({.left = 45, .top = 45, .width = 870, .height = 255, .caption = "Exit",
                .tabIndex = 0, .isCancel = true});
     About.design({.left = 30, .top = 375, .width = 4575, .height = 3090, .backColor = LightGrey,
                   .tabIndex = 1, .multiLine = true, .locked = true, .scrollBars = true});
+    // clang-format on
 }
 
 void Skin::form_load() {

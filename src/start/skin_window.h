@@ -19,7 +19,8 @@ public:
     forms::TextBox About{*this, "About"};  // the description, read-only
 
     // ---- Window-level variables: they outlive an unload ----
-    forms::Variable<std::string> SkinName{*this};  // the skin's name as last read from its description file
+    forms::Variable<std::string> SkinName{
+        *this};  // the skin's name as last read from its description file
 
     // ---- Handlers ----
     void Ok_Click();

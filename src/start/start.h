@@ -22,7 +22,7 @@ public:
     forms::Label Label1{*this, "Label1"};
     forms::TextBox Pl1{*this, "Pl1"};  // player 1's (X) name
     forms::Label Label2{*this, "Label2"};
-    forms::TextBox Pl2{*this, "Pl2"};  // player 2's (O) name
+    forms::TextBox Pl2{*this, "Pl2"};           // player 2's (O) name
     forms::PictureBox Frame1{*this, "Frame1"};  // kind of player 2
     forms::Label Label4{*this, "Label4"};
     forms::OptionButton Option3{*this, "Option3"};  // the computer

@@ -11,6 +11,8 @@ using forms::Yellow;
 using forms::LightGrey;
 
 void Start::declareControls() {
+    // One control a line or two, as a form designer lays them out.
+    // clang-format off
     // Built-in pictures, shown until the skin replaces them; each is one shared picture.
     const auto topBar = forms::Picture::drawnBy(art::topBar);
     const auto panel = forms::Picture::drawnBy(art::panelBackground);
@@ -110,6 +112,7 @@ void Start::declareControls() {
     About.design({.container = &Help, .caption = "About", .shortcut = "F2"});
     EMailMe.design({.container = &Help, .caption = "EMail", .shortcut = "F3"});
     SkinInfo.design({.container = &Help, .caption = "Skin Info", .shortcut = "Ctrl+T"});
+    // clang-format on
 }
 
 }  // namespace start

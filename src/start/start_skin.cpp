@@ -62,8 +62,8 @@ void Start::applySkin() {
 
     resumeNext([&] { Image1.setPicture(skinPicture("Topbar.bmp")); });
     resumeNext([&] { setPicture(skinPicture("Back1.bmp")); });
-    for (forms::OptionButton* option : {&Option1, &Option2, &Option3, &Option4, &Option5, &Option6,
-                                        &Option7}) {
+    for (forms::OptionButton* option :
+         {&Option1, &Option2, &Option3, &Option4, &Option5, &Option6, &Option7}) {
         resumeNext([&] { option->setPicture(skinPicture("Topbar.bmp")); });
     }
     for (forms::PictureBox* panel : {&Frame1, &Frame2, &Frame3, &Frame4}) {

@@ -38,12 +38,10 @@ bool isRed(const QColor& c) { return c.alpha() > 128 && c.red() > 150 && c.blue(
 bool isBlue(const QColor& c) { return c.alpha() > 128 && c.blue() > 150 && c.red() < 110; }
 bool isGold(const QColor& c) { return c.alpha() == 255 && c.red() > 200 && c.blue() < 120; }
 
-int countPixels(const QImage& image, bool (*matches)(const QColor&))
-{
+int countPixels(const QImage& image, bool (*matches)(const QColor&)) {
     int count = 0;
     for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            count += matches(image.pixelColor(x, y)) ? 1 : 0;
+        for (int x = 0; x < image.width(); ++x) count += matches(image.pixelColor(x, y)) ? 1 : 0;
     return count;
 }
 
@@ -52,8 +50,7 @@ struct MarkPlaces {
     int redAbove = 0, redBelow = 0, blueAbove = 0, blueBelow = 0;
 };
 
-MarkPlaces markPlaces(const QImage& button)
-{
+MarkPlaces markPlaces(const QImage& button) {
     MarkPlaces places;
     const int diagonal = button.width() - 1;
     for (int y = 0; y < button.height(); ++y)
@@ -68,8 +65,7 @@ MarkPlaces markPlaces(const QImage& button)
 
 }  // namespace
 
-TEST(BuiltinPictures, EachPictureHasTheSizeItsControlExpects)
-{
+TEST(BuiltinPictures, EachPictureHasTheSizeItsControlExpects) {
     for (const Picture& picture : allPictures) {
         const QImage image = picture.draw();
         EXPECT_EQ(image.size(), picture.size) << picture.name;
@@ -79,8 +75,7 @@ TEST(BuiltinPictures, EachPictureHasTheSizeItsControlExpects)
     }
 }
 
-TEST(BuiltinPictures, PicturesWithoutATransparentGroundAreOpaqueEverywhere)
-{
+TEST(BuiltinPictures, PicturesWithoutATransparentGroundAreOpaqueEverywhere) {
     for (const Picture& picture : allPictures) {
         if (picture.transparentGround) continue;
         const QImage image = picture.draw();
@@ -92,14 +87,12 @@ TEST(BuiltinPictures, PicturesWithoutATransparentGroundAreOpaqueEverywhere)
     }
 }
 
-TEST(BuiltinPictures, RepeatedCallsHandOutTheSameDrawing)
-{
+TEST(BuiltinPictures, RepeatedCallsHandOutTheSameDrawing) {
     EXPECT_EQ(art::crossMark().cacheKey(), art::crossMark().cacheKey());
     EXPECT_EQ(art::gameBackground().cacheKey(), art::gameBackground().cacheKey());
 }
 
-TEST(BuiltinPictures, CellsShowTheirOwnMarkInItsOwnColour)
-{
+TEST(BuiltinPictures, CellsShowTheirOwnMarkInItsOwnColour) {
     EXPECT_GT(countPixels(art::crossMark(), isRed), 100);
     EXPECT_EQ(countPixels(art::crossMark(), isBlue), 0);
     EXPECT_GT(countPixels(art::noughtMark(), isBlue), 100);
@@ -111,8 +104,7 @@ TEST(BuiltinPictures, CellsShowTheirOwnMarkInItsOwnColour)
     EXPECT_EQ(art::noughtMark().pixelColor(31, 31), art::blankCell().pixelColor(31, 31));
 }
 
-TEST(BuiltinPictures, StrikeLinesAreBrightWithTransparentSurroundings)
-{
+TEST(BuiltinPictures, StrikeLinesAreBrightWithTransparentSurroundings) {
     struct Strike {
         const char* name;
         QImage image;
@@ -131,14 +123,14 @@ TEST(BuiltinPictures, StrikeLinesAreBrightWithTransparentSurroundings)
         EXPECT_TRUE(isGold(image.pixelColor(strike.onLine))) << strike.name;
         EXPECT_EQ(image.pixelColor(strike.offLine).alpha(), 0) << strike.name;
         const int right = image.width() - 1, bottom = image.height() - 1;
-        for (QPoint corner : {QPoint(0, 0), QPoint(right, 0), QPoint(0, bottom), QPoint(right, bottom)})
-            EXPECT_EQ(image.pixelColor(corner).alpha(), 0) << strike.name << " corner " << corner.x()
-                                                           << "," << corner.y();
+        for (QPoint corner :
+             {QPoint(0, 0), QPoint(right, 0), QPoint(0, bottom), QPoint(right, bottom)})
+            EXPECT_EQ(image.pixelColor(corner).alpha(), 0)
+                << strike.name << " corner " << corner.x() << "," << corner.y();
     }
 }
 
-TEST(BuiltinPictures, SmallButtonFacesSwapTheRedXAndTheBlueO)
-{
+TEST(BuiltinPictures, SmallButtonFacesSwapTheRedXAndTheBlueO) {
     const MarkPlaces normal = markPlaces(art::smallButtonNormal());
     EXPECT_GT(normal.redAbove, 0);
     EXPECT_GT(normal.blueBelow, 0);
@@ -151,6 +143,5 @@ TEST(BuiltinPictures, SmallButtonFacesSwapTheRedXAndTheBlueO)
 
     // Both faces keep the black diagonal from the bottom-left to the top-right corner.
     for (const QImage& face : {art::smallButtonNormal(), art::smallButtonPressed()})
-        for (int i = 0; i < 10; ++i)
-            EXPECT_EQ(face.pixelColor(i, 9 - i), QColor(Qt::black)) << i;
+        for (int i = 0; i < 10; ++i) EXPECT_EQ(face.pixelColor(i, 9 - i), QColor(Qt::black)) << i;
 }

@@ -18,8 +18,7 @@ TEST(Windows1252, EveryByteSurvivesARoundTripThroughUtf8) {
 }
 
 TEST(Windows1252, UndefinedBytesDecodeToTheC1ControlsOfTheSameValue) {
-    EXPECT_EQ(fromWindows1252("\x81\x8D\x8F\x90\x9D"),
-              "\u0081\u008D\u008F\u0090\u009D");
+    EXPECT_EQ(fromWindows1252("\x81\x8D\x8F\x90\x9D"), "\u0081\u008D\u008F\u0090\u009D");
 }
 
 TEST(Windows1252, WhatItCannotHoldBecomesAQuestionMark) {
@@ -27,12 +26,12 @@ TEST(Windows1252, WhatItCannotHoldBecomesAQuestionMark) {
         const char* utf8;
         const char* expected;
     } cases[] = {
-        {"a中b", "a?b"},          // a character outside the code page
-        {"😀!", "?!"},            // four bytes, still one character
-        {"\u0080", "?"},          // a C1 control Windows-1252 has no byte for
-        {"a\xFF" "b", "a?b"},     // a byte that is never UTF-8
-        {"\xC0\x80", "??"},       // an overlong form
-        {"x\xE2\x82", "x??"},     // a sequence cut short at the end
+        {"a中b", "a?b"},       // a character outside the code page
+        {"😀!", "?!"},          // four bytes, still one character
+        {"\u0080", "?"},       // a C1 control Windows-1252 has no byte for
+        {"a\377b", "a?b"},     // a byte (0xFF) that is never UTF-8
+        {"\xC0\x80", "??"},    // an overlong form
+        {"x\xE2\x82", "x??"},  // a sequence cut short at the end
     };
     for (const auto& c : cases) EXPECT_EQ(toWindows1252(c.utf8), c.expected) << c.utf8;
 }

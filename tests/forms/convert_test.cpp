@@ -11,8 +11,8 @@ TEST(TextToNumber, AcceptsBlanksSignFractionAndExponent) {
         const char* text;
         double value;
     } cases[] = {
-        {"12", 12},     {" \t-3 \t", -3}, {"+4", 4},    {"01", 1},        {"1.", 1},
-        {".5", 0.5},    {"-.5", -0.5},    {"1.0", 1},   {"1e2", 100},     {"1E+2", 100},
+        {"12", 12},     {" \t-3 \t", -3}, {"+4", 4},     {"01", 1},     {"1.", 1},
+        {".5", 0.5},    {"-.5", -0.5},    {"1.0", 1},    {"1e2", 100},  {"1E+2", 100},
         {"25e-1", 2.5}, {"0", 0},         {"1e-400", 0}, {"-0.000", 0},
     };
     for (const auto& c : cases) {
@@ -22,8 +22,8 @@ TEST(TextToNumber, AcceptsBlanksSignFractionAndExponent) {
 }
 
 TEST(TextToNumber, AnythingElseIsATypeMismatch) {
-    for (const char* text : {"", "  ", "x", "1x", "inf", "nan", "0x10", "1,5", "--1", "+",
-                             ".", "e2", "1e", "1e+", "1 2", "1.2.3", "\x01"}) {
+    for (const char* text : {"", "  ", "x", "1x", "inf", "nan", "0x10", "1,5", "--1", "+", ".",
+                             "e2", "1e", "1e+", "1 2", "1.2.3", "\x01"}) {
         EXPECT_EQ(errorCodeOf([&] { forms::toDouble(text); }), ErrorCode::TypeMismatch) << text;
         EXPECT_EQ(errorCodeOf([&] { forms::toInteger(text); }), ErrorCode::TypeMismatch) << text;
     }
@@ -33,8 +33,8 @@ TEST(TextToNumber, IntegersRoundHalvesToEven) {
     const struct {
         const char* text;
         int value;
-    } cases[] = {{"2.5", 2}, {"3.5", 4}, {"-2.5", -2}, {"-3.5", -4}, {"2.4", 2}, {"2.6", 3},
-                 {"0.5", 0}, {"1.5", 2}, {"32767.4", 32767}, {"-32768.5", -32768}};
+    } cases[] = {{"2.5", 2}, {"3.5", 4}, {"-2.5", -2}, {"-3.5", -4},       {"2.4", 2},
+                 {"2.6", 3}, {"0.5", 0}, {"1.5", 2},   {"32767.4", 32767}, {"-32768.5", -32768}};
     for (const auto& c : cases) {
         EXPECT_EQ(forms::toInteger(c.text), c.value) << c.text;
         EXPECT_EQ(forms::toLong(c.text), c.value) << c.text;

@@ -40,12 +40,9 @@ TEST_F(PlainFiles, AnythingButAPlainFileIsToldApartAndLeftClosed) {
         fs::path path;
         Problem problem;
     } refused[] = {
-        {folder / "missing.txt", Problem::Missing},
-        {folder / "no" / "a.txt", Problem::Missing},
-        {plain / "a.txt", Problem::Missing},
-        {folder, Problem::NotPlain},
-        {folder / "pipe", Problem::NotPlain},
-        {"/dev/null", Problem::NotPlain},
+        {folder / "missing.txt", Problem::Missing}, {folder / "no" / "a.txt", Problem::Missing},
+        {plain / "a.txt", Problem::Missing},        {folder, Problem::NotPlain},
+        {folder / "pipe", Problem::NotPlain},       {"/dev/null", Problem::NotPlain},
     };
     const std::ptrdiff_t before = openDescriptors();
     for (const auto& path : refused) {

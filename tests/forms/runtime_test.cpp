@@ -23,6 +23,7 @@ class Probe : public forms::Form {
 public:
     Probe(forms::Runtime& rt, std::vector<std::string>& log, const std::string& name = "Probe")
         : forms::Form(rt, name), log(log) {
+        // clang-format off
         design(forms::FormDesign{.caption = "Probe", .clientWidth = 3000, .clientHeight = 2000});
         Caption.design({.left = 10, .top = 10, .width = 500, .height = 200, .caption = "design"});
         Button.design({.caption = "Go"});
@@ -32,6 +33,7 @@ public:
         Pick1.design({.container = &Panel});
         Pick2.design({.container = &Panel});
         Other.design({});
+        // clang-format on
         on(Button.Click, &Probe::Button_Click);
         on(Box.Change, &Probe::Box_Change);
         on(Ticker.Tick, &Probe::Ticker_Timer);
@@ -149,7 +151,9 @@ TEST_F(RuntimeTest, EndStopsEveryRunningHandlerAndEveryLaterEvent) {
 }
 
 TEST_F(RuntimeTest, ARunTimeErrorThatEscapesAHandlerIsReportedAndTheProgramGoesOn) {
-    probe.onButton = [] { throw forms::RuntimeError(forms::ErrorCode::TypeMismatch, "Type mismatch"); };
+    probe.onButton = [] {
+        throw forms::RuntimeError(forms::ErrorCode::TypeMismatch, "Type mismatch");
+    };
     probe.show();
     testing::internal::CaptureStderr();
     user.click(probe.Button);

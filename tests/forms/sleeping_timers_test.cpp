@@ -26,6 +26,7 @@ class Watcher : public forms::Form {
 public:
     Watcher(forms::Runtime& rt, virt::VirtualPlatform& clock, std::vector<std::string>& log)
         : forms::Form(rt, "Watcher"), clock(clock), log(log) {
+        // clang-format off
         design(forms::FormDesign{.caption = "Watcher", .clientWidth = 3000, .clientHeight = 2000});
         Shown.design({});
         Copy.design({});
@@ -33,6 +34,7 @@ public:
         Sync.design({.enabled = true, .interval = 1});
         Slow.design({.enabled = true, .interval = 100});
         Spare.design({.enabled = false, .interval = 100});
+        // clang-format on
         on(Sync.Tick, &Watcher::Sync_Timer);
         on(Slow.Tick, &Watcher::Slow_Timer);
         on(Spare.Tick, &Watcher::Spare_Timer);
@@ -151,12 +153,14 @@ TEST_F(SleepingTimers, HandlersThatDrawReadTheClockTouchFilesOrFailNeverSleep) {
     const std::vector<std::pair<std::string, std::function<void()>>> handlers{
         {"draws a random number", [&] { runtime.random().next(); }},
         {"reads the clock", [&] { runtime.now(); }},
-        {"opens a file", [&] {
+        {"opens a file",
+         [&] {
              runtime.openFile(path.string(), forms::FileMode::Input);
              runtime.file().close();
          }},
         {"looks a file up", [&] { runtime.resolve(".\\missing.txt"); }},
-        {"fails", [] { throw forms::RuntimeError(forms::ErrorCode::TypeMismatch, "Type mismatch"); }},
+        {"fails",
+         [] { throw forms::RuntimeError(forms::ErrorCode::TypeMismatch, "Type mismatch"); }},
     };
     w.load();
     for (const auto& [what, handler] : handlers) {
@@ -217,8 +221,10 @@ private:
     void pass(int i) {
         // Timer i takes the token i and hands on i + 1; the last one ends the relay.
         if (Token.caption() != std::to_string(i)) return;
-        log.push_back(std::string("T").append(std::to_string(i)).append("@").append(
-            std::to_string(clock.nowMs())));
+        log.push_back(std::string("T")
+                          .append(std::to_string(i))
+                          .append("@")
+                          .append(std::to_string(clock.nowMs())));
         Token.setCaption(i < 5 ? std::to_string(i + 1) : "done");
     }
 };
@@ -267,9 +273,11 @@ TEST_P(SleepingTimersEquivalence, TheSameScriptGivesTheSameTicksInTheSameOrderAs
     EXPECT_GT(sleeping.log.size(), 100u);
     EXPECT_EQ(sleeping.log, awake.log);
     EXPECT_LT(sleeping.platform.wakeUps, awake.platform.wakeUps / 2);
-    std::printf("%zu %d %d\n", sleeping.log.size(), sleeping.platform.wakeUps, awake.platform.wakeUps);
+    std::printf("%zu %d %d\n", sleeping.log.size(), sleeping.platform.wakeUps,
+                awake.platform.wakeUps);
 }
 
-INSTANTIATE_TEST_SUITE_P(Scripts, SleepingTimersEquivalence, ::testing::Values(1u, 2u, 3u, 20261207u));
+INSTANTIATE_TEST_SUITE_P(Scripts, SleepingTimersEquivalence,
+                         ::testing::Values(1u, 2u, 3u, 20261207u));
 
 }  // namespace

@@ -110,7 +110,8 @@ TEST_F(TextFiles, AFailedWriteLeavesTheEarlierFileWholeAndClosesAnyway) {
     file.open(path, FileMode::Output);
     {
         FullDisk full;
-        for (int i = 0; i < 1000; ++i) forms::resumeNext([&] { file.printLine(std::string(99, 'x')); });
+        for (int i = 0; i < 1000; ++i)
+            forms::resumeNext([&] { file.printLine(std::string(99, 'x')); });
         EXPECT_EQ(errorCodeOf([&] { file.close(); }), ErrorCode::DeviceIoError);
     }
     EXPECT_FALSE(file.isOpen());

@@ -22,9 +22,9 @@ protected:
                                              {now.downPicture, designed.downPicture},
                                              {now.disabledPicture, designed.disabledPicture}});
         }
-        for (forms::PictureControl* c : std::vector<forms::PictureControl*>{
-                 &g.Image1, &g.Xpic, &g.Opic, &g.ip1, &g.h1, &g.h2, &g.h3, &g.h4, &g.h5, &g.h6,
-                 &g.h7, &g.h8}) {
+        for (forms::PictureControl* c :
+             std::vector<forms::PictureControl*>{&g.Image1, &g.Xpic, &g.Opic, &g.ip1, &g.h1, &g.h2,
+                                                 &g.h3, &g.h4, &g.h5, &g.h6, &g.h7, &g.h8}) {
             pictures.emplace_back(c->picture(), c->designValues().picture);
         }
         std::string letters;
@@ -93,7 +93,7 @@ TEST_F(GameSkin, ASkinBlankShowsOnEveryFreeCellAlsoAfterTheBoardIsCleared) {
     };
     freeCellsShowTheSkinBlank();
     for (int cell : {1, 4, 2, 5, 3}) play(cell);  // X takes the top row
-    advance(1000);                                 // the board is cleared for the next match
+    advance(1000);                                // the board is cleared for the next match
     EXPECT_EQ(board(), "...|...|...");
     freeCellsShowTheSkinBlank();
 }

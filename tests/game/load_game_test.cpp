@@ -39,9 +39,14 @@ protected:
 // ---- A completed load ---------------------------------------------------------------------
 
 TEST_F(LoadGame, LoadPutsBackNamesScoresSquaresTurnOpponentAndLevel) {
-    const std::string path = load(SavedGameFile{.name1 = "Cat", .name2 = "Dog", .score1 = "7",
-                                                .score2 = "12", .board = "XO.|.X.|..O",
-                                                .turn = "1", .opponent = "1", .level = "3"});
+    const std::string path = load(SavedGameFile{.name1 = "Cat",
+                                                .name2 = "Dog",
+                                                .score1 = "7",
+                                                .score2 = "12",
+                                                .board = "XO.|.X.|..O",
+                                                .turn = "1",
+                                                .opponent = "1",
+                                                .level = "3"});
     EXPECT_EQ(board(), "XO.|.X.|..O");
     EXPECT_EQ(g.Name1.caption(), "Cat");
     EXPECT_EQ(g.Name2.caption(), "Dog");
@@ -68,8 +73,12 @@ TEST_F(LoadGame, LoadPutsBackNamesScoresSquaresTurnOpponentAndLevel) {
 
 TEST_F(LoadGame, LoadedComputerOpponentMovesOnItsTurnAtItsLevel) {
     // Hard, with no line to complete or block: it takes one of the two free corners.
-    load(SavedGameFile{.name1 = "Cat", .name2 = "Dog", .board = "XO.|.X.|..O", .turn = "2",
-                       .opponent = "1", .level = "3"});
+    load(SavedGameFile{.name1 = "Cat",
+                       .name2 = "Dog",
+                       .board = "XO.|.X.|..O",
+                       .turn = "2",
+                       .opponent = "1",
+                       .level = "3"});
     EXPECT_EQ(status(), "Dog it's your turn!");
     advance(1999);
     EXPECT_EQ(board(), "XO.|.X.|..O") << "the computer thinks for two seconds";
@@ -80,8 +89,8 @@ TEST_F(LoadGame, LoadedComputerOpponentMovesOnItsTurnAtItsLevel) {
 }
 
 TEST_F(LoadGame, NumbersAreReadByValue) {
-    load(savedLines({"Ann", "Bob", "0", "0", "01", "2.0", " 0", "0", "0", "0", "0", "0", "0",
-                     "2", "2", "1"}));
+    load(savedLines(
+        {"Ann", "Bob", "0", "0", "01", "2.0", " 0", "0", "0", "0", "0", "0", "0", "2", "2", "1"}));
     EXPECT_EQ(board(), "XO.|...|...");
     EXPECT_EQ(g.PlayerTurn, 2);
     EXPECT_EQ(g.label.caption(), "Bob it's your turn!");
@@ -89,8 +98,8 @@ TEST_F(LoadGame, NumbersAreReadByValue) {
 }
 
 TEST_F(LoadGame, SquareRecordOutsideTheSetLeavesAnUnplayableSquare) {
-    load(savedLines({"Ann", "Bob", "0", "0", "3", "0", "7", "0", "0", "0", "0", "0", "-1", "1",
-                     "2", "2"}));
+    load(savedLines(
+        {"Ann", "Bob", "0", "0", "3", "0", "7", "0", "0", "0", "0", "0", "-1", "1", "2", "2"}));
     EXPECT_EQ(board(), "#.#|...|..#");
     user.click(g.n1);
     advance(5);
@@ -195,8 +204,8 @@ TEST_F(LoadGame, SquareThatIsNotANumberDropsTheGameWindow) {
 }
 
 TEST_F(LoadGame, EmptySquareRecordIsRefused) {
-    expectRefused(savedLines({"Ann", "Bob", "0", "0", "", "0", "0", "0", "0", "0", "0", "0", "0",
-                              "1", "2", "2"}));
+    expectRefused(savedLines(
+        {"Ann", "Bob", "0", "0", "", "0", "0", "0", "0", "0", "0", "0", "0", "1", "2", "2"}));
 }
 
 TEST_F(LoadGame, FifteenFieldsAreRefused) {

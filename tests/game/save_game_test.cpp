@@ -33,9 +33,8 @@ TEST_F(SaveGame, SaveAsWritesSixteenRecordsEachEndingInCrLf) {
     play(1);
     play(5);
     saveAs(path("game.TBY"));
-    EXPECT_EQ(readFile(path("game.TBY")),
-              savedLines({"Ann", "Bob", "0", "0", "1", "0", "0", "0", "2", "0", "0", "0", "0", "1",
-                          "2", "2"}));
+    EXPECT_EQ(readFile(path("game.TBY")), savedLines({"Ann", "Bob", "0", "0", "1", "0", "0", "0",
+                                                      "2", "0", "0", "0", "0", "1", "2", "2"}));
 }
 
 TEST_F(SaveGame, EmptyScoresAreWrittenAsZeroAndStayZeroInTheWindow) {

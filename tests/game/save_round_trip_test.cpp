@@ -34,11 +34,14 @@ protected:
         std::string saved = snapshot();
         std::replace(saved.begin(), saved.begin() + 11, '#', '.');
         const std::string otherTurn = g.PlayerTurn == 1 ? "2" : g.PlayerTurn == 2 ? "1" : "0";
-        loadGame(writeFile("other.TBY",
-                           SavedGameFile{.name1 = "Zed", .name2 = "Yan", .score1 = "99",
-                                         .board = "OXO|XOX|XOX", .turn = otherTurn,
-                                         .opponent = "0", .level = "0"}
-                               .text()));
+        loadGame(writeFile("other.TBY", SavedGameFile{.name1 = "Zed",
+                                                      .name2 = "Yan",
+                                                      .score1 = "99",
+                                                      .board = "OXO|XOX|XOX",
+                                                      .turn = otherTurn,
+                                                      .opponent = "0",
+                                                      .level = "0"}
+                                            .text()));
         ASSERT_NE(snapshot(), saved);
         loadGame(path("first.TBY"));
         EXPECT_EQ(snapshot(), saved);

@@ -20,7 +20,7 @@ public:
             case 0: return "";
             case 1: return binary(below(4096));
             case 2: return std::string(TextLimit + below(1000), 'a');  // one endless line
-            case 3: {  // no closing quote
+            case 3: {                                                  // no closing quote
                 std::string text(1, '"');
                 text += wellFormed();
                 return text.append(TextLimit / 2, 'q');

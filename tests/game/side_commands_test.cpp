@@ -15,8 +15,8 @@ protected:
     }
     int marks() {
         const std::string b = board();
-        return static_cast<int>(std::count_if(b.begin(), b.end(),
-                                              [](char c) { return c == 'X' || c == 'O'; }));
+        return static_cast<int>(
+            std::count_if(b.begin(), b.end(), [](char c) { return c == 'X' || c == 'O'; }));
     }
     int sideWindowsShown() {
         return platform.isShown(app->Aboutit) + platform.isShown(app->Helper) +

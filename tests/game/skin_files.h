@@ -67,7 +67,7 @@ inline std::string runLengthBmp(int width, int height) {
     // Run-length coded, two bytes of pixel data, 72 dpi, one colour.
     for (std::uint32_t field : {1u, 2u, 2835u, 2835u, 1u, 0u}) appendLittleEndian(bytes, field, 4);
     appendLittleEndian(bytes, 0x287828, 4);  // the one colour
-    bytes += std::string("\0\1", 2);       // end of the picture
+    bytes += std::string("\0\1", 2);         // end of the picture
     return bytes;
 }
 

@@ -169,8 +169,8 @@ std::vector<std::pair<long long, std::string>> run(const fs::path& folder, bool 
 }
 
 TEST(SleepingGame, EveryMillisecondLooksTheSameAsWithEveryTimerAwake) {
-    const fs::path folder = fs::temp_directory_path() /
-                            ("tesselby-sleeping-" + std::to_string(std::random_device{}()));
+    const fs::path folder =
+        fs::temp_directory_path() / ("tesselby-sleeping-" + std::to_string(std::random_device{}()));
     const auto asleep = run(folder, false);
     const auto awake = run(folder, true);
     ASSERT_GT(awake.size(), 50u);  // the script went through its games
@@ -178,8 +178,9 @@ TEST(SleepingGame, EveryMillisecondLooksTheSameAsWithEveryTimerAwake) {
         if (asleep[i] != awake[i]) {
             ADD_FAILURE() << "first difference at state " << i << ", " << asleep[i].first
                           << " ms with sleeping timers, " << awake[i].first
-                          << " ms awake:\n--- sleeping:\n" << asleep[i].second
-                          << "\n--- awake:\n" << awake[i].second;
+                          << " ms awake:\n--- sleeping:\n"
+                          << asleep[i].second << "\n--- awake:\n"
+                          << awake[i].second;
             return;
         }
     }

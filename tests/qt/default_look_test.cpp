@@ -36,10 +36,10 @@ double contrast(const QColor& a, const QColor& b) {
 
 // How one text reads: against what lies behind most of its letters, and behind the worst of them.
 struct Legibility {
-    int inkPixels = 0;       // pixels the text changes
-    int inTextColour = 0;    // of them, pixels drawn in (nearly) the text's own colour
-    double typical = 0;      // exceeded behind nine in ten of its letters' pixels
-    double worst = 0;        // behind its least readable pixel
+    int inkPixels = 0;     // pixels the text changes
+    int inTextColour = 0;  // of them, pixels drawn in (nearly) the text's own colour
+    double typical = 0;    // exceeded behind nine in ten of its letters' pixels
+    double worst = 0;      // behind its least readable pixel
 };
 
 // The text is found by drawing the container with and without it: the pixels that change are
@@ -89,7 +89,9 @@ public:
     void destroyForm(forms::Form& form) override { real_.destroyForm(form); }
     void bringToFront(forms::Form& form) override { real_.bringToFront(form); }
     void setTopmost(forms::Form& form) override { real_.setTopmost(form); }
-    void formChanged(forms::Form& form, forms::Property what) override { real_.formChanged(form, what); }
+    void formChanged(forms::Form& form, forms::Property what) override {
+        real_.formChanged(form, what);
+    }
     void controlChanged(forms::Control& control, forms::Property what) override {
         real_.controlChanged(control, what);
     }
@@ -105,7 +107,9 @@ public:
         return real_.fileDialog(request);
     }
     void playSound(const std::string&, const std::filesystem::path&) override {}
-    void launch(const std::string& commandLine, int style) override { real_.launch(commandLine, style); }
+    void launch(const std::string& commandLine, int style) override {
+        real_.launch(commandLine, style);
+    }
     bool anotherInstanceRunning() override { return false; }
     std::filesystem::path programFolder() override { return folder_; }
     void endProgram() override { ADD_FAILURE() << "the program ended"; }
@@ -179,8 +183,8 @@ protected:
     App app{platform};
 };
 
-INSTANTIATE_TEST_SUITE_P(BothLooks, DefaultLook, ::testing::Values(Look::DefaultSkin, Look::BuiltIn),
-                         nameOf);
+INSTANTIATE_TEST_SUITE_P(BothLooks, DefaultLook,
+                         ::testing::Values(Look::DefaultSkin, Look::BuiltIn), nameOf);
 
 TEST_P(DefaultLook, EveryLabelOfTheStartWindowStandsOutFromItsGround) {
     fillInTheStartWindow();

@@ -33,15 +33,19 @@ TEST(DeferredIcons, AnIconIsMadeOnceAndOnlyWhenDrawnOrMeasured) {
 TEST(DeferredIcons, TheMenuBarsOverflowIconIsTheStylesOwnWhenDrawn) {
     qttest::application();
     qtui::DeferringStyle style;
-    const QIcon deferred = style.standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton, nullptr, nullptr);
-    const QIcon own = QApplication::style()->standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton);
+    const QIcon deferred =
+        style.standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton, nullptr, nullptr);
+    const QIcon own =
+        QApplication::style()->standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton);
     EXPECT_EQ(deferred.pixmap(16, 16).toImage(), own.pixmap(16, 16).toImage());
 }
 
 struct Iconic : forms::Form {
     explicit Iconic(forms::Runtime& runtime) : Form(runtime, "Iconic") {
+        // clang-format off
         design(FormDesign{.caption = "Iconic", .clientWidth = 1500, .clientHeight = 900,
                           .icon = qttest::solidPicture(32, 32, Qt::blue)});
+        // clang-format on
     }
 };
 

@@ -48,7 +48,8 @@ TEST(FileFilter, SavedGamePatternMatchesTheExtensionInAnyLetterCase) {
     EXPECT_TRUE(filters[1].startsWith("All Files *.* ("));
 
     QTemporaryDir folder;
-    for (const char* name : {"a.tby", "B.TBY", "c.Tby", "d.txt", "tby"}) touch(folder.filePath(name));
+    for (const char* name : {"a.tby", "B.TBY", "c.Tby", "d.txt", "tby"})
+        touch(folder.filePath(name));
     const QStringList found =
         QDir(folder.path()).entryList(patternsOf(filters[0]), QDir::Files, QDir::Name);
     EXPECT_EQ(found, QStringList({"B.TBY", "a.tby", "c.Tby"}));

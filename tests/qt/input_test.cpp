@@ -31,6 +31,7 @@ struct Entry : forms::Form {
     int closeQuestions = 0;
 
     explicit Entry(forms::Runtime& runtime) : Form(runtime, "Entry") {
+        // clang-format off
         design(FormDesign{.caption = "Entry", .clientWidth = 4500, .clientHeight = 3000});
         cell.design({.left = 0, .top = 0, .width = 450, .height = 450,
                      .picture = qttest::solidPicture(10, 10, Qt::white)});
@@ -46,6 +47,7 @@ struct Entry : forms::Form {
         name.design({.left = 0, .top = 1800, .width = 2000, .height = 300, .tabIndex = 1,
                      .maxLength = 4});
         first.design({.left = 0, .top = 2400, .width = 2000, .height = 300, .tabIndex = 0});
+        // clang-format on
         on(cell.Click, &Entry::cell_Click);
         on(takenCell.Click, &Entry::takenCell_Click);
         on(caption.Click, &Entry::caption_Click);

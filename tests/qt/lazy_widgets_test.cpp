@@ -11,14 +11,15 @@ using qttest::solidPicture;
 
 struct Board : forms::Form {
     forms::Image Cell{*this, "Cell"};
-    forms::Image Strike{*this, "Strike"};    // hidden, in front of the cell
-    forms::Image Cover{*this, "Cover"};      // declared last: in front of both
-    forms::Label Below{*this, "Below"};      // under the window's bottom edge until it grows
-    forms::Label Beyond{*this, "Beyond"};    // right of the window's edge: hidden state
+    forms::Image Strike{*this, "Strike"};     // hidden, in front of the cell
+    forms::Image Cover{*this, "Cover"};       // declared last: in front of both
+    forms::Label Below{*this, "Below"};       // under the window's bottom edge until it grows
+    forms::Label Beyond{*this, "Beyond"};     // right of the window's edge: hidden state
     forms::PictureBox Panel{*this, "Panel"};  // hidden, holding one control
     forms::Label Held{*this, "Held"};
 
     explicit Board(forms::Runtime& runtime) : Form(runtime, "Board") {
+        // clang-format off
         design(forms::FormDesign{.caption = "Board", .clientWidth = 1500, .clientHeight = 1500});
         Cell.design({.left = 0, .top = 0, .width = 900, .height = 900,
                      .picture = solidPicture(60, 60, Qt::blue), .stretch = true});
@@ -32,6 +33,7 @@ struct Board : forms::Form {
         Panel.design({.left = 0, .top = 1000, .width = 1200, .height = 450, .visible = false});
         Held.design({.container = &Panel, .left = 15, .top = 15, .width = 600, .height = 255,
                      .caption = "held"});
+        // clang-format on
     }
 };
 
@@ -39,10 +41,12 @@ class LazyWidgets : public qttest::QtPlatformTest {
 protected:
     QWidget* made(const forms::Control& control) {
         QWidget* client = platform.clientAreaOf(board);
-        return client ? client->findChild<QWidget*>(QString::fromStdString(control.name())) : nullptr;
+        return client ? client->findChild<QWidget*>(QString::fromStdString(control.name()))
+                      : nullptr;
     }
     QColor colourAt(int xTwips, int yTwips) {
-        return clientImage(board).pixelColor(xTwips / forms::TwipsPerPixel, yTwips / forms::TwipsPerPixel);
+        return clientImage(board).pixelColor(xTwips / forms::TwipsPerPixel,
+                                             yTwips / forms::TwipsPerPixel);
     }
     Board board{runtime};
 };
@@ -62,8 +66,8 @@ TEST_F(LazyWidgets, AControlShownLaterTakesItsPlaceInTheDrawingOrder) {
     board.show();
     board.Strike.setVisible(true);
     ASSERT_NE(made(board.Strike), nullptr);
-    EXPECT_TRUE(qttest::near(colourAt(450, 450), Qt::red));     // in front of the cell
-    EXPECT_TRUE(qttest::near(colourAt(750, 750), Qt::green));   // behind the later control
+    EXPECT_TRUE(qttest::near(colourAt(450, 450), Qt::red));    // in front of the cell
+    EXPECT_TRUE(qttest::near(colourAt(750, 750), Qt::green));  // behind the later control
     EXPECT_TRUE(qttest::near(colourAt(150, 150), Qt::blue));
 }
 

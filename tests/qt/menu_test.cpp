@@ -24,6 +24,7 @@ struct Menus : forms::Form {
     int newGames = 0, clears = 0, computers = 0;
 
     explicit Menus(forms::Runtime& runtime) : Form(runtime, "Menus") {
+        // clang-format off
         design(FormDesign{.caption = "Menus", .clientWidth = 3000, .clientHeight = 1500});
         name.design({.left = 0, .top = 0, .width = 2000, .height = 300, .tabIndex = 0});
         game.design({.caption = "Game"});
@@ -32,6 +33,7 @@ struct Menus : forms::Form {
         player.design({.caption = "Player", .enabled = false});
         player2.design({.container = &player, .caption = "Player2"});
         computer.design({.container = &player2, .caption = "Computer", .shortcut = "Ctrl+C"});
+        // clang-format on
         on(newGame.Click, &Menus::newGame_Click);
         on(clear.Click, &Menus::clear_Click);
         on(computer.Click, &Menus::computer_Click);
@@ -47,7 +49,9 @@ protected:
         menus.show();
         ASSERT_TRUE(QTest::qWaitForWindowActive(platform.windowOf(menus)));
     }
-    void press(Qt::Key key) { QTest::keyClick(QApplication::focusWidget(), key, Qt::ControlModifier); }
+    void press(Qt::Key key) {
+        QTest::keyClick(QApplication::focusWidget(), key, Qt::ControlModifier);
+    }
 
     Menus menus{runtime};
 };

@@ -21,9 +21,11 @@ struct Ticking : forms::Form {
     forms::Variable<int> ticks{*this};  // a counter the runtime sees, so the timer never sleeps
 
     explicit Ticking(forms::Runtime& runtime) : Form(runtime, "Ticking") {
+        // clang-format off
         design(FormDesign{.caption = "Ticking", .clientWidth = 3000, .clientHeight = 1500});
         go.design({.left = 0, .top = 0, .width = 900, .height = 450, .caption = "Go"});
         tick.design({.interval = 1});
+        // clang-format on
         on(go.Click, &Ticking::go_Click);
         on(tick.Tick, &Ticking::tick_Timer);
     }
@@ -64,13 +66,14 @@ protected:
 TEST_F(Modal, ModalWindowBlocksTheOtherWindowsWhileTimersKeepTicking) {
     int ticksAtOpen = -1;
     QTimer::singleShot(0, [&] { ticksAtOpen = ticking.ticks; });
-    qttest::once([&] { return isOnScreen(dialog) && ticksAtOpen >= 0 && ticking.ticks >= ticksAtOpen + 3; },
-                 [&] {
-                     clickOnScreen(ticking.go);
-                     runtime.userClick(ticking.go);
-                     dialog.hide();
-                 },
-                 "three ticks behind the modal window");
+    qttest::once(
+        [&] { return isOnScreen(dialog) && ticksAtOpen >= 0 && ticking.ticks >= ticksAtOpen + 3; },
+        [&] {
+            clickOnScreen(ticking.go);
+            runtime.userClick(ticking.go);
+            dialog.hide();
+        },
+        "three ticks behind the modal window");
     dialog.show(forms::ShowMode::Modal);  // returns once the dialog is off the screen
 
     EXPECT_EQ(ticking.clicks, 0);
@@ -92,34 +95,39 @@ struct Answerer {
     QString text, title;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     void arm(std::function<bool()> also = [] { return true; }) {
-        qttest::once([also] { return qttest::activeModal<QMessageBox>() && also(); }, [this] {
-            auto* box = qttest::activeModal<QMessageBox>();
-            text = box->text();
-            title = box->windowTitle();
-            icon = box->icon();
-            box->button(button)->click();
-        }, "the message box");
+        qttest::once([also] { return qttest::activeModal<QMessageBox>() && also(); },
+                     [this] {
+                         auto* box = qttest::activeModal<QMessageBox>();
+                         text = box->text();
+                         title = box->windowTitle();
+                         icon = box->icon();
+                         box->button(button)->click();
+                     },
+                     "the message box");
     }
 };
 
 TEST_F(Modal, YesNoMessageBoxWithExclamationReturnsSixOrSeven) {
     Answerer yes{QMessageBox::Yes};
     yes.arm();
-    EXPECT_EQ(runtime.msgBox("Save the game?", forms::vbYesNoExclamation, "Gammerlin"), forms::vbYes);
+    EXPECT_EQ(runtime.msgBox("Save the game?", forms::vbYesNoExclamation, "Gammerlin"),
+              forms::vbYes);
     EXPECT_EQ(yes.text, "Save the game?");
     EXPECT_EQ(yes.title, "Gammerlin");
     EXPECT_EQ(yes.icon, QMessageBox::Warning);
 
     Answerer no{QMessageBox::No};
     no.arm();
-    EXPECT_EQ(runtime.msgBox("Save the game?", forms::vbYesNoExclamation, "Gammerlin"), forms::vbNo);
+    EXPECT_EQ(runtime.msgBox("Save the game?", forms::vbYesNoExclamation, "Gammerlin"),
+              forms::vbNo);
 }
 
 TEST_F(Modal, OkMessageBoxReturnsOneAndTimersTickBehindIt) {
     Answerer ok{QMessageBox::Ok};
     const int ticksBefore = ticking.ticks;
     ok.arm([&] { return ticking.ticks >= ticksBefore + 3; });  // answered only once they ticked
-    EXPECT_EQ(runtime.msgBox("Enter both names", forms::vbOKOnlyExclamation, "Gammerlin"), forms::vbOK);
+    EXPECT_EQ(runtime.msgBox("Enter both names", forms::vbOKOnlyExclamation, "Gammerlin"),
+              forms::vbOK);
     EXPECT_EQ(ok.icon, QMessageBox::Warning);
 }
 

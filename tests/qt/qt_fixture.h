@@ -22,7 +22,8 @@ namespace qttest {
 
 // The offscreen plugin says so for every fixed-size window; it is not what a test looks at.
 inline QtMessageHandler previousHandler = nullptr;
-inline void dropPluginNotices(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+inline void dropPluginNotices(QtMsgType type, const QMessageLogContext& context,
+                              const QString& text) {
     if (text.startsWith(QLatin1String("This plugin does not support"))) return;
     if (previousHandler) {
         previousHandler(type, context, text);
@@ -32,7 +33,8 @@ inline void dropPluginNotices(QtMsgType type, const QMessageLogContext& context,
 }
 
 inline QApplication& application() {
-    static const bool filtered = (previousHandler = qInstallMessageHandler(dropPluginNotices), true);
+    static const bool filtered =
+        (previousHandler = qInstallMessageHandler(dropPluginNotices), true);
     (void)filtered;
     static int argc = 1;
     static char name[] = "qt_tests";
@@ -51,7 +53,8 @@ inline forms::Picture solidPicture(int width, int height, QColor colour) {
 }
 
 inline bool near(QColor a, QColor b, int tolerance = 40) {
-    return std::abs(a.red() - b.red()) <= tolerance && std::abs(a.green() - b.green()) <= tolerance &&
+    return std::abs(a.red() - b.red()) <= tolerance &&
+           std::abs(a.green() - b.green()) <= tolerance &&
            std::abs(a.blue() - b.blue()) <= tolerance;
 }
 
@@ -95,7 +98,8 @@ template <typename Window>
 Window* activeModal() {
     auto* window = qobject_cast<Window*>(QApplication::activeModalWidget());
     const QWidget* focus = QApplication::focusWidget();
-    if (!window || !window->isActiveWindow() || !focus || !window->isAncestorOf(focus)) return nullptr;
+    if (!window || !window->isActiveWindow() || !focus || !window->isAncestorOf(focus))
+        return nullptr;
     return window;
 }
 

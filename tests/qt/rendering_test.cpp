@@ -13,7 +13,8 @@ using forms::FormDesign;
 using qttest::countPixels;
 using qttest::solidPicture;
 
-const QColor Red(255, 0, 0), Green(0, 255, 0), Blue(0, 0, 255), Black(0, 0, 0), White(255, 255, 255);
+const QColor Red(255, 0, 0), Green(0, 255, 0), Blue(0, 0, 255), Black(0, 0, 0),
+    White(255, 255, 255);
 
 // Left half red, right half green: shows whether a picture was stretched.
 forms::Picture halvesPicture(int width, int height) {
@@ -40,6 +41,7 @@ struct Board : forms::Form {
     forms::Menu newGame{*this, "newGame"};
 
     explicit Board(forms::Runtime& runtime) : Form(runtime, "Board") {
+        // clang-format off
         design(FormDesign{.caption = "Board", .border = BorderStyle::FixedToolWindow,
                           .clientWidth = 3450, .clientHeight = 4545, .backColor = 0xFF0000});
         topBar.design({.left = 0, .top = 120, .width = 3375, .height = 225,
@@ -61,6 +63,7 @@ struct Board : forms::Form {
         rule.design({.x1 = 90, .y1 = 3000, .x2 = 3000, .y2 = 3000, .foreColor = 0x0});
         game.design({.caption = "Game"});
         newGame.design({.container = &game, .caption = "New", .shortcut = "Ctrl+N"});
+        // clang-format on
     }
 };
 
@@ -143,10 +146,12 @@ struct FarAway : forms::Form {
     explicit FarAway(forms::Runtime& runtime) : Form(runtime, "FarAway") {
         design(FormDesign{.caption = "FarAway", .clientWidth = 1500, .clientHeight = 1500});
         const auto green = solidPicture(20, 20, Green);
+        // clang-format off
         left.design({.left = -2000000000, .top = 0, .width = 300, .height = 300, .picture = green});
         down.design({.left = 0, .top = 2000000000, .width = 300, .height = 300, .picture = green});
         wide.design({.left = 1200, .top = 1200, .width = 2000000000, .height = 2000000000,
                      .picture = green, .stretch = true});
+        // clang-format on
     }
 };
 
@@ -211,6 +216,7 @@ struct Buttons : forms::Form {
     forms::OptionButton second{*this, "second"};
 
     explicit Buttons(forms::Runtime& runtime) : Form(runtime, "Buttons") {
+        // clang-format off
         design(FormDesign{.caption = "Buttons", .clientWidth = 3000, .clientHeight = 1500});
         pictureButton.design({.left = 150, .top = 150, .width = 450, .height = 450,
                               .picture = solidPicture(10, 10, Red),
@@ -221,6 +227,7 @@ struct Buttons : forms::Form {
                       .picture = solidPicture(10, 10, Red), .graphical = true});
         second.design({.left = 1500, .top = 150, .width = 450, .height = 450,
                        .picture = solidPicture(10, 10, Red), .value = 1, .graphical = true});
+        // clang-format on
     }
 };
 
@@ -243,9 +250,7 @@ TEST_F(ButtonRendering, GraphicalButtonShowsItsDisabledPictureWhileDisabled) {
 
 TEST_F(ButtonRendering, GraphicalOptionLooksPressedOnlyWhileSelected) {
     buttons.show();
-    auto faceOf = [&](const forms::Control& option) {
-        return widgetOf(option)->grab().toImage();
-    };
+    auto faceOf = [&](const forms::Control& option) { return widgetOf(option)->grab().toImage(); };
     const QImage raised = faceOf(buttons.first);
     const QImage pressed = faceOf(buttons.second);
     EXPECT_NE(raised, pressed);

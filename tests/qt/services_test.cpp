@@ -187,12 +187,15 @@ TEST_F(SingleInstance, UnsafeFallbackFolderMeansAStartWithoutLock) {
     // Each leaves the folder as someone else might have, with a lock file in it that someone else
     // holds.
     const auto folderWithMode = [&](mode_t mode) {
-        return [&name, mode] { ASSERT_EQ(mkdir(name.constData(), 0700) | chmod(name.constData(), mode), 0); };
+        return [&name, mode] {
+            ASSERT_EQ(mkdir(name.constData(), 0700) | chmod(name.constData(), mode), 0);
+        };
     };
     std::vector<std::pair<const char*, std::function<void()>>> cases = {
         {"writable by all", folderWithMode(0777)},
         {"writable by the group", folderWithMode(0770)},
-        {"a link to a folder", [&] { ASSERT_EQ(symlink(elsewhere.constData(), name.constData()), 0); }},
+        {"a link to a folder",
+         [&] { ASSERT_EQ(symlink(elsewhere.constData(), name.constData()), 0); }},
     };
     if (runningAsRoot()) {
         cases.emplace_back("another user's", [&] {

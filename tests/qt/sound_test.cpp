@@ -48,7 +48,8 @@ std::vector<std::int16_t> readSamples(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     std::vector<char> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     std::vector<std::int16_t> samples(bytes.size() / 2);
-    std::copy(bytes.begin(), bytes.begin() + samples.size() * 2, reinterpret_cast<char*>(samples.data()));
+    std::copy(bytes.begin(), bytes.begin() + samples.size() * 2,
+              reinterpret_cast<char*>(samples.data()));
     return samples;
 }
 
@@ -79,7 +80,8 @@ protected:
     std::vector<std::string> filesThatCannotPlay() {
         std::ofstream(file("text.wav")) << "not a sound";
         writeWave(file("huge.wav"), 12000, 0.1);
-        std::filesystem::resize_file(file("huge.wav"), 17u << 20);  // too large to be read as a sound
+        std::filesystem::resize_file(file("huge.wav"),
+                                     17u << 20);  // too large to be read as a sound
         EXPECT_EQ(mkfifo(file("pipe.wav").c_str(), 0600), 0);
         return {file("missing.wav"), file("text.wav"), file("huge.wav"), file("pipe.wav"),
                 folder.path().toStdString()};

@@ -1,6 +1,6 @@
 // A box's maximum length holds for every way the user puts text in: pasted by key, by the
-// context menu or (on X11) by a middle click, dropped, or composed by an input method. What would go
-// past it is cut off at the limit; the program's own writes still show whole.
+// context menu or (on X11) by a middle click, dropped, or composed by an input method. What would
+// go past it is cut off at the limit; the program's own writes still show whole.
 #include "qt_fixture.h"
 
 #include <QApplication>
@@ -23,9 +23,11 @@ struct Names : forms::Form {
     int changes = 0;
 
     explicit Names(forms::Runtime& runtime) : Form(runtime, "Names") {
+        // clang-format off
         design(FormDesign{.caption = "Names", .clientWidth = 4500, .clientHeight = 1500});
         name.design({.left = 0, .top = 0, .width = 3000, .height = 300, .tabIndex = 0, .maxLength = 4});
         notes.design({.left = 0, .top = 600, .width = 3000, .height = 300, .tabIndex = 1});
+        // clang-format on
         on(name.Change, &Names::name_Change);
     }
     void name_Change() { ++changes; }
@@ -115,9 +117,11 @@ TEST_F(TextLimit, MiddleClickPasteOfTheSelectionKeepsWhatFits) {
     QClipboard& clipboard = *QApplication::clipboard();
     if (!clipboard.supportsSelection()) GTEST_SKIP() << "no selection to paste on this platform";
     clipboard.setText("cdefgh", QClipboard::Selection);
-    QTest::mouseClick(nameBox(), Qt::MiddleButton, {}, QPoint(nameBox()->width() - 4, nameBox()->height() / 2));
+    QTest::mouseClick(nameBox(), Qt::MiddleButton, {},
+                      QPoint(nameBox()->width() - 4, nameBox()->height() / 2));
     EXPECT_EQ(names.name.text(), "abcd");
-    QTest::mouseClick(nameBox(), Qt::MiddleButton, {}, QPoint(nameBox()->width() - 4, nameBox()->height() / 2));
+    QTest::mouseClick(nameBox(), Qt::MiddleButton, {},
+                      QPoint(nameBox()->width() - 4, nameBox()->height() / 2));
     EXPECT_EQ(names.name.text(), "abcd");
 }
 

@@ -16,9 +16,11 @@ struct Panel : forms::Form {
     forms::TextBox notes{*this, "notes"};
     Panel(forms::Runtime& runtime, FormDesign look) : Form(runtime, "Panel") {
         design(std::move(look));
+        // clang-format off
         notes.design({.left = 0, .top = 0, .width = 1500, .height = 600,
                       .caption = "first line\r\nsecond line", .multiLine = true, .locked = true,
                       .scrollBars = true});
+        // clang-format on
     }
 };
 
@@ -43,8 +45,10 @@ protected:
         auto ring = [&](const QRect& r) {
             return qttest::countPixels(image, QRect(r.left(), r.top(), r.width(), 1), colour) +
                    qttest::countPixels(image, QRect(r.left(), r.bottom(), r.width(), 1), colour) +
-                   qttest::countPixels(image, QRect(r.left(), r.top() + 1, 1, r.height() - 2), colour) +
-                   qttest::countPixels(image, QRect(r.right(), r.top() + 1, 1, r.height() - 2), colour);
+                   qttest::countPixels(image, QRect(r.left(), r.top() + 1, 1, r.height() - 2),
+                                       colour) +
+                   qttest::countPixels(image, QRect(r.right(), r.top() + 1, 1, r.height() - 2),
+                                       colour);
         };
         return {ring(outer), ring(inner)};
     }
@@ -52,8 +56,10 @@ protected:
 };
 
 TEST_F(Windows, ToolWindowHasATitleAndACloseBoxOnlyAndAFixedSize) {
-    Panel panel(runtime, {.caption = "Tool", .border = BorderStyle::FixedToolWindow,
-                          .clientWidth = 1500, .clientHeight = 900});
+    Panel panel(runtime, {.caption = "Tool",
+                          .border = BorderStyle::FixedToolWindow,
+                          .clientWidth = 1500,
+                          .clientHeight = 900});
     panel.show();
     QWidget* window = platform.windowOf(panel);
     const Qt::WindowFlags flags = window->windowFlags();
@@ -66,8 +72,11 @@ TEST_F(Windows, ToolWindowHasATitleAndACloseBoxOnlyAndAFixedSize) {
 }
 
 TEST_F(Windows, DialogWithoutCaptionBarHasNoTitleAndStaysOutOfTheTaskBar) {
-    Panel panel(runtime, {.border = BorderStyle::FixedDialog, .captionBar = false,
-                          .showInTaskbar = false, .clientWidth = 3900, .clientHeight = 1500});
+    Panel panel(runtime, {.border = BorderStyle::FixedDialog,
+                          .captionBar = false,
+                          .showInTaskbar = false,
+                          .clientWidth = 3900,
+                          .clientHeight = 1500});
     panel.show();
     QWidget* window = platform.windowOf(panel);
     EXPECT_FALSE(window->windowFlags().testFlag(Qt::WindowTitleHint));
@@ -78,7 +87,8 @@ TEST_F(Windows, DialogWithoutCaptionBarHasNoTitleAndStaysOutOfTheTaskBar) {
 }
 
 TEST_F(Windows, DialogWithoutCaptionBarDrawsItsOwnFrameLineWhenNobodyFramesIt) {
-    Bare dialog(runtime, {.border = BorderStyle::FixedDialog, .captionBar = false, .showInTaskbar = false});
+    Bare dialog(runtime,
+                {.border = BorderStyle::FixedDialog, .captionBar = false, .showInTaskbar = false});
     dialog.show();
     QWidget* window = platform.windowOf(dialog);
     ASSERT_TRUE(window->windowHandle()->frameMargins().isNull());  // no window manager here

@@ -57,20 +57,34 @@ std::string Scenario::board() { return app->gamer.board().text(); }
 void Scenario::setBoard(const std::string& rows) {
     auto& g = app->gamer;
     std::string cells;
-    std::copy_if(rows.begin(), rows.end(), std::back_inserter(cells), [](char c) { return c != '|'; });
+    std::copy_if(rows.begin(), rows.end(), std::back_inserter(cells),
+                 [](char c) { return c != '|'; });
     ASSERT_EQ(cells.size(), 9u) << "a board is nine cells: " << rows;
     for (int n = 1; n <= 9; ++n) {
         auto& cell = g.cell(n);
         switch (cells[n - 1]) {
-            case 'X': cell.setPicture(g.Xpic.picture()); cell.setEnabled(false); break;
-            case 'O': cell.setPicture(g.Opic.picture()); cell.setEnabled(false); break;
-            case '#': cell.setPicture(g.ip1.picture()); cell.setEnabled(false); break;
-            default: cell.setPicture(g.ip1.picture()); cell.setEnabled(true); break;
+            case 'X':
+                cell.setPicture(g.Xpic.picture());
+                cell.setEnabled(false);
+                break;
+            case 'O':
+                cell.setPicture(g.Opic.picture());
+                cell.setEnabled(false);
+                break;
+            case '#':
+                cell.setPicture(g.ip1.picture());
+                cell.setEnabled(false);
+                break;
+            default:
+                cell.setPicture(g.ip1.picture());
+                cell.setEnabled(true);
+                break;
         }
     }
 }
 
-void Scenario::newGame(const std::string& name1, const std::string& name2, char first, char opponent) {
+void Scenario::newGame(const std::string& name1, const std::string& name2, char first,
+                       char opponent) {
     auto& s = app->Start;
     if (!s.isShown()) {
         // From the game window, as a person would: Game > New.

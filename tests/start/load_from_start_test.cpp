@@ -78,9 +78,14 @@ TEST_F(LoadFromStart, AfterACancelNewStartsTheGameAsUsual) {
 // ---- A completed load --------------------------------------------------------------------
 
 TEST_F(LoadFromStart, CompletedLoadAgainstTheComputerWithOToMove) {
-    const std::string path = load(SavedGameFile{.name1 = "Cat", .name2 = "Cpu", .score1 = "7",
-                                                .score2 = "12", .board = "X..|...|...",
-                                                .turn = "2", .opponent = "1", .level = "2"});
+    const std::string path = load(SavedGameFile{.name1 = "Cat",
+                                                .name2 = "Cpu",
+                                                .score1 = "7",
+                                                .score2 = "12",
+                                                .board = "X..|...|...",
+                                                .turn = "2",
+                                                .opponent = "1",
+                                                .level = "2"});
     EXPECT_TRUE(g.isShown());
     EXPECT_FALSE(s.isShown());
     EXPECT_TRUE(s.isLoaded()) << "loaded again, hidden, by the names";

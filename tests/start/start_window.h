@@ -19,9 +19,13 @@ protected:
         user.type(s.Pl2, o);
     }
     template <class... C>
-    bool enabled(C&... controls) { return (controls.enabled() && ...); }
+    bool enabled(C&... controls) {
+        return (controls.enabled() && ...);
+    }
     template <class... C>
-    bool disabled(C&... controls) { return (!controls.enabled() && ...); }
+    bool disabled(C&... controls) {
+        return (!controls.enabled() && ...);
+    }
     bool levelsAndWatchEnabled() { return enabled(s.Option5, s.Option6, s.Option7, s.UseComp); }
     bool allDisabled() {
         return disabled(s.Player, s.Option1, s.Option2, s.Option3, s.Option4, s.Option5, s.Option6,

@@ -13,7 +13,8 @@ void User::tab(forms::Form& form) {
     const auto order = runtime_.tabOrder(form);
     if (order.empty()) return;
     auto current = std::find(order.begin(), order.end(), form.activeControl());
-    auto next = (current == order.end() || current + 1 == order.end()) ? order.begin() : current + 1;
+    auto next =
+        (current == order.end() || current + 1 == order.end()) ? order.begin() : current + 1;
     runtime_.setFocus(**next);
 }
 

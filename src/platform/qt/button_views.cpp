@@ -21,7 +21,8 @@ void refreshButton(QAbstractButton& button, const forms::Design& state, forms::P
                          toQColor(state.foreColor, standard.color(QPalette::ButtonText)));
         colours.setColor(QPalette::WindowText,
                          toQColor(state.foreColor, standard.color(QPalette::WindowText)));
-        colours.setColor(QPalette::Button, toQColor(state.backColor, standard.color(QPalette::Button)));
+        colours.setColor(QPalette::Button,
+                         toQColor(state.backColor, standard.color(QPalette::Button)));
         button.setPalette(colours);
     }
 }

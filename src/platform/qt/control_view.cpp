@@ -44,8 +44,7 @@ ControlView* makeControlView(forms::Control& control, QWidget* parent) {
     using forms::ControlKind;
     const bool graphical = control.peek().graphical;
     switch (control.kind()) {
-        case ControlKind::Label:
-            return new LabelView(static_cast<forms::Label&>(control), parent);
+        case ControlKind::Label: return new LabelView(static_cast<forms::Label&>(control), parent);
         case ControlKind::Image:
         case ControlKind::PictureBox:
             return new PictureView(static_cast<forms::PictureControl&>(control), parent);
@@ -62,12 +61,10 @@ ControlView* makeControlView(forms::Control& control, QWidget* parent) {
                 return new MemoView(static_cast<forms::TextBox&>(control), parent);
             }
             return new TextView(static_cast<forms::TextBox&>(control), parent);
-        case ControlKind::Line:
-            return new LineView(static_cast<forms::Line&>(control), parent);
+        case ControlKind::Line: return new LineView(static_cast<forms::Line&>(control), parent);
         case ControlKind::Menu:
         case ControlKind::Timer:
-        case ControlKind::CommonDialog:
-            return nullptr;
+        case ControlKind::CommonDialog: return nullptr;
     }
     return nullptr;
 }

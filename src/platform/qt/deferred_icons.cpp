@@ -13,7 +13,8 @@ public:
     explicit DeferredIconEngine(std::function<QIcon()> make)
         : state_(std::make_shared<State>(State{std::move(make), {}, false})) {}
 
-    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override {
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode,
+               QIcon::State state) override {
         icon().paint(painter, rect, Qt::AlignCenter, mode, state);
     }
     QSize actualSize(const QSize& size, QIcon::Mode mode, QIcon::State state) override {

@@ -48,7 +48,8 @@ QStringList nameFiltersOf(const std::string& filter) {
         for (const QString& pattern : parts[i + 1].split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
             // "*.*" means every file, also one saved without an extension.
             const QString trimmed = pattern.trimmed();
-            patterns << (trimmed == QLatin1String("*.*") ? QStringLiteral("*") : caseFreePattern(trimmed));
+            patterns << (trimmed == QLatin1String("*.*") ? QStringLiteral("*")
+                                                         : caseFreePattern(trimmed));
         }
         if (description.isEmpty() || patterns.isEmpty()) continue;
         filters << QStringLiteral("%1 (%2)").arg(description, patterns.join(QLatin1Char(' ')));

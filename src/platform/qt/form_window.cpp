@@ -23,7 +23,8 @@ namespace qtui {
 
 // ---- ClientArea -------------------------------------------------------------------------
 
-ClientArea::ClientArea(FormWindow& window) : QWidget(&window), window_(window), form_(window.form()) {
+ClientArea::ClientArea(FormWindow& window)
+    : QWidget(&window), window_(window), form_(window.form()) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     refresh(forms::Property::Everything);
 }
@@ -261,7 +262,8 @@ void FormWindow::refreshForm(forms::Property what) {
         applyClientSize();
         makeViewsComingIntoView();
     }
-    if (touches(what, Property::Picture) || touches(what, Property::BackColor)) client_->refresh(what);
+    if (touches(what, Property::Picture) || touches(what, Property::BackColor))
+        client_->refresh(what);
 }
 
 void FormWindow::showIcon() {
@@ -277,7 +279,8 @@ void FormWindow::refreshControl(const forms::Control& control, forms::Property w
     auto it = views_.find(&control);
     if (it != views_.end()) {
         it->second->refresh(what);
-    } else if ((touches(what, forms::Property::Visible) || touches(what, forms::Property::Geometry)) &&
+    } else if ((touches(what, forms::Property::Visible) ||
+                touches(what, forms::Property::Geometry)) &&
                belongsOnScreen(control)) {
         makeView(control);  // it reads its whole state as it is made
     }
@@ -286,7 +289,8 @@ void FormWindow::refreshControl(const forms::Control& control, forms::Property w
 void FormWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     if (event->spontaneous()) return;
-    // The window exists now and is not yet on screen: the moment for requests to the window manager.
+    // The window exists now and is not yet on screen: the moment for requests to the window
+    // manager.
     if (asksForBorderOnly()) x11::askForBorderOnly(*this);
     if (!form_.peek().showInTaskbar) x11::keepOutOfTaskbar(*this);
 }

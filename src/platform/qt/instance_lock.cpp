@@ -18,8 +18,8 @@ constexpr auto LockName = "tesselby.lock";
 bool isPrivateFolder(const QByteArray& folder) {
     if (mkdir(folder.constData(), 0700) != 0 && errno != EEXIST) return false;
     struct stat info {};
-    return lstat(folder.constData(), &info) == 0 && S_ISDIR(info.st_mode) && info.st_uid == geteuid() &&
-           (info.st_mode & (S_IWGRP | S_IWOTH)) == 0;
+    return lstat(folder.constData(), &info) == 0 && S_ISDIR(info.st_mode) &&
+           info.st_uid == geteuid() && (info.st_mode & (S_IWGRP | S_IWOTH)) == 0;
 }
 
 }  // namespace
@@ -29,7 +29,8 @@ InstanceLock::InstanceLock(const QString& path) : path_(path) {}
 bool InstanceLock::heldElsewhere() {
     if (fd_ >= 0 || path_.isEmpty()) return false;
     // Not inherited by a program the game starts, which would otherwise keep the lock after it.
-    const int fd = open(QFile::encodeName(path_).constData(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
+    const int fd =
+        open(QFile::encodeName(path_).constData(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
     if (fd < 0) return false;
     struct stat info {};
     if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || info.st_uid != geteuid()) {
@@ -60,7 +61,8 @@ QString InstanceLock::defaultPath() {
     if (QDir::isAbsolutePath(runtime)) return QDir(runtime).filePath(LockName);
     // The temporary folder is shared with every user: the lock goes into a folder of its own
     // there, so that no one else can leave a file where it goes.
-    const QString folder = QDir(QDir::tempPath()).filePath(QStringLiteral("tesselby-%1").arg(geteuid()));
+    const QString folder =
+        QDir(QDir::tempPath()).filePath(QStringLiteral("tesselby-%1").arg(geteuid()));
     return isPrivateFolder(QFile::encodeName(folder)) ? QDir(folder).filePath(LockName) : QString();
 }
 

@@ -53,7 +53,9 @@ bool isReachableMenuShortcut(const forms::Form& form, const QKeySequence& key) {
     for (const forms::Control* c : form.controls()) {
         if (c->kind() != forms::ControlKind::Menu || c->peek().shortcut.empty()) continue;
         const auto* item = static_cast<const forms::Menu*>(c);
-        if (item->reachable() && QKeySequence(toQString(item->shortcut()), QKeySequence::PortableText) == key) return true;
+        if (item->reachable() &&
+            QKeySequence(toQString(item->shortcut()), QKeySequence::PortableText) == key)
+            return true;
     }
     return false;
 }

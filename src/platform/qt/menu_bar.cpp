@@ -45,11 +45,13 @@ void MenuBar::build(forms::Menu& menu) {
     } else {
         action = holder ? holder->addAction(caption) : bar_.addAction(caption);
         if (!menu.peek().shortcut.empty()) {
-            action->setShortcut(QKeySequence(toQString(menu.peek().shortcut), QKeySequence::PortableText));
+            action->setShortcut(
+                QKeySequence(toQString(menu.peek().shortcut), QKeySequence::PortableText));
             action->setShortcutContext(Qt::WindowShortcut);
         }
         forms::Menu* item = &menu;
-        connect(action, &QAction::triggered, this, [this, item] { form_.runtime().userMenu(*item); });
+        connect(action, &QAction::triggered, this,
+                [this, item] { form_.runtime().userMenu(*item); });
     }
     action->setSeparator(menu.peek().caption == "-");
     actions_[&menu] = action;

@@ -14,7 +14,8 @@ namespace qtui {
 PictureButton::PictureButton(forms::Control& control, QWidget* parent)
     : QAbstractButton(parent), ControlView(control) {
     setFocusPolicy(state().tabStop ? Qt::StrongFocus : Qt::ClickFocus);
-    connect(this, &QAbstractButton::clicked, this, [this] { runtime().userClick(this->control()); });
+    connect(this, &QAbstractButton::clicked, this,
+            [this] { runtime().userClick(this->control()); });
     refresh(forms::Property::Everything);
 }
 
@@ -38,9 +39,7 @@ void PictureButton::refresh(forms::Property what) {
     refreshCommon(what);
 }
 
-bool PictureButton::looksPressed() const {
-    return isDown() || (isOption() && state().value != 0);
-}
+bool PictureButton::looksPressed() const { return isDown() || (isOption() && state().value != 0); }
 
 QPixmap PictureButton::pictureToShow() const {
     if (!isEnabled()) {
@@ -65,7 +64,8 @@ void PictureButton::paintEvent(QPaintEvent*) {
     // goes under the picture, or in the middle without one.
     const QPoint shift = down ? QPoint(1, 1) : QPoint(0, 0);
     const QPixmap picture = normal_.isNull() && disabled_.isNull() ? QPixmap() : pictureToShow();
-    const QSize pictureSize = picture.isNull() ? QSize() : picture.size() / picture.devicePixelRatio();
+    const QSize pictureSize =
+        picture.isNull() ? QSize() : picture.size() / picture.devicePixelRatio();
     const QString caption = text();
     const int captionHeight = caption.isEmpty() ? 0 : fontMetrics().height();
     const int top = (height() - pictureSize.height() - captionHeight) / 2;

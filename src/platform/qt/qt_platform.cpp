@@ -17,7 +17,8 @@
 namespace qtui {
 
 QtPlatform::QtPlatform(const QString& lockFile) : instanceLock_(lockFile) {
-    if (!dynamic_cast<DeferringStyle*>(QApplication::style())) QApplication::setStyle(new DeferringStyle);
+    if (!dynamic_cast<DeferringStyle*>(QApplication::style()))
+        QApplication::setStyle(new DeferringStyle);
     // The windows draw their own menu bars; asking the desktop for a global one would cost every
     // window with a menu a round trip to the session bus before its first frame.
     QCoreApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);

@@ -56,7 +56,7 @@ bool bind(void* library, const char* name, Function& function) {
 }
 
 const Mixer* loadMixer() {
-    static const Mixer* loaded = [] () -> const Mixer* {
+    static const Mixer* loaded = []() -> const Mixer* {
         void* sdl = dlopen("libSDL2-2.0.so.0", RTLD_NOW | RTLD_GLOBAL);
         void* mixer = sdl ? dlopen("libSDL2_mixer-2.0.so.0", RTLD_NOW | RTLD_GLOBAL) : nullptr;
         if (!mixer) return nullptr;

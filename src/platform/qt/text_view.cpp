@@ -118,7 +118,9 @@ void TextView::contextMenuEvent(QContextMenuEvent* event) {
     for (QAction* item : menu->actions()) {
         const bool pastes = disconnect(item, SIGNAL(triggered()), this, SLOT(paste())) ||
                             disconnect(item, &QAction::triggered, this, &QLineEdit::paste);
-        if (pastes) connect(item, &QAction::triggered, this, [this] { pasteWithinLimit(QClipboard::Clipboard); });
+        if (pastes)
+            connect(item, &QAction::triggered, this,
+                    [this] { pasteWithinLimit(QClipboard::Clipboard); });
     }
     menu->setAttribute(Qt::WA_DeleteOnClose);
     menu->popup(event->globalPos());
@@ -167,7 +169,8 @@ void TextView::inputMethodEvent(QInputMethodEvent* event) {
         return;
     }
     QInputMethodEvent trimmed(event->preeditString(), event->attributes());
-    trimmed.setCommitString(composed.left(fits), event->replacementStart(), event->replacementLength());
+    trimmed.setCommitString(composed.left(fits), event->replacementStart(),
+                            event->replacementLength());
     QLineEdit::inputMethodEvent(&trimmed);
     event->setAccepted(trimmed.isAccepted());
 }
