@@ -7,7 +7,8 @@
 #     event loop (its returns from poll, counted by strace over a second stretch of IDLE_SECONDS),
 #     context switches per second of all its threads, processor time (per cent of one core) and
 #     resident memory.
-# Then the program alone, with its start window open (Game > New): wake-ups and processor time.
+# Then the program alone, waiting for the user in its start window and in a game between two
+# people or against the computer, before the first move: wake-ups and processor time.
 # Prints the medians of each and the program's ratio to the bare window.
 #
 #   bench/idle.sh [build-dir]        (default: build; needs tesselby, bench_minimal_window and
@@ -64,7 +65,7 @@ idle() {
 start() {
   local label=$1 map paint pid
   shift
-  read -r map paint pid < <(./bench/bench_first_frame "$@" || true)
+  read -r map paint pid < <(./bench/bench_first_frame "$@") || true
   if [[ -z ${pid:-} ]]; then
     echo "$label: no window was drawn" >&2
     return
@@ -99,15 +100,45 @@ visible_window() {
   return 1
 }
 
-# The start window, open and waiting for the names.
-read -r _ _ pid < <(./bench/bench_first_frame ./tesselby)
-sleep 1
-game=$(visible_window '^Tesselby$')
-xdotool windowfocus --sync "$game" key ctrl+n 2>/dev/null
-visible_window ' - Tesselby$' >/dev/null
-sleep 1
-idle "start-window" "$pid" | sed 's/ idle / window /' >>"$results"
-kill "$pid"
+# click <window> <client height in pixels> <left top width height in twips>: a click in the
+# middle of a control; the client area fills the window below its menu bar.
+click() {
+  local height top
+  height=$(xwininfo -id "$1" | awk '/Height:/ { print $2 }')
+  top=$((height - $2))
+  xdotool mousemove --window "$1" $((($3 + $5 / 2) / 15)) $((top + ($4 + $6 / 2) / 15)) click 1
+}
+
+# waiting <label> <option ...>: the program started, Game > New, idle with the start window
+# open ("start-window"), then Ann and Bob entered with the options (twips, as in the start
+# window's table), New, and idle with the game waiting for Ann's first move.
+waiting() {
+  local label=$1 pid game start
+  shift
+  read -r _ _ pid < <(./bench/bench_first_frame ./tesselby) || { echo "$label: no window was drawn" >&2; return; }
+  sleep 1
+  game=$(visible_window '^Tesselby$')
+  xdotool windowfocus --sync "$game" key ctrl+n 2>/dev/null
+  start=$(visible_window ' - Tesselby$')
+  sleep 1
+  [[ $label == human ]] && idle "start-window" "$pid" | sed 's/ idle / window /' >>"$results"
+  xdotool windowfocus --sync "$start" type --delay 20 Ann
+  xdotool key Return type --delay 20 Bob
+  local option
+  for option in "$@"; do
+    # shellcheck disable=SC2086
+    click "$start" 169 $option
+    sleep 0.1
+  done
+  xdotool windowfocus --sync "$start" key ctrl+n 2>/dev/null
+  visible_window '^Tesselby$' >/dev/null
+  sleep 1
+  idle "$label" "$pid" | sed 's/ idle / window /' >>"$results"
+  kill "$pid"
+}
+# X goes first; player 2 is human, or the computer at Normal.
+waiting human "2940 1425 225 210" "1215 1425 225 210"
+waiting computer "2940 1425 225 210" "1215 1185 225 210" "1935 2040 240 210"
 
 awk -v runs="$runs" -v secs="$idle_seconds" '
   function median(list,   n, a, i, j, t) {
@@ -117,7 +148,7 @@ awk -v runs="$runs" -v secs="$idle_seconds" '
   }
   $2 == "frame" { map[$1] = map[$1] " " $3; paint[$1] = paint[$1] " " $4 }
   $2 == "idle" { wake[$1] = wake[$1] " " $3; sw[$1] = sw[$1] " " $4; cpu[$1] = cpu[$1] " " $5; mem[$1] = mem[$1] " " $6 }
-  $2 == "window" { startWake = $3; startSwitches = $4; startCpu = $5 }
+  $2 == "window" { ww[$1] = $3; ws[$1] = $4; wc[$1] = $5 }
   END {
     printf "medians of %d interleaved starts each; idle over %d s after the window settled\n\n", runs, secs
     printf "%-16s %10s %12s %13s %12s %9s %13s\n", "", "first map", "first paint", "wake-ups / s", "switches / s", "idle CPU", "memory (RSS)"
@@ -128,5 +159,8 @@ awk -v runs="$runs" -v secs="$idle_seconds" '
       printf "%-16s %7.1f ms %9.1f ms %13.1f %12.1f %8.2f%% %9.1f MiB\n", name, m[k], f[k], w[k], s[k], c[k], r[k]
     }
     printf "%-16s %9.2fx %11.2fx %13s %12s %9s %12.2fx\n", "Tesselby / bare", m["tesselby"] / m["minimal"], f["tesselby"] / f["minimal"], "", "", "", r["tesselby"] / r["minimal"]
-    printf "\nTesselby with its start window open (a blinking caret): %.1f wake-ups / s, %.1f switches / s, %.2f%% CPU\n", startWake, startSwitches, startCpu
+    printf "\nTesselby waiting for the user, once each:\n"
+    printf "  %-44s %5.1f wake-ups / s %6.1f switches / s %6.2f%% CPU\n", "the start window (a caret blinks in a name box)", ww["start-window"], ws["start-window"], wc["start-window"]
+    printf "  %-44s %5.1f wake-ups / s %6.1f switches / s %6.2f%% CPU\n", "a game between two people, before a move", ww["human"], ws["human"], wc["human"]
+    printf "  %-44s %5.1f wake-ups / s %6.1f switches / s %6.2f%% CPU\n", "a game against the computer, before a move", ww["computer"], ws["computer"], wc["computer"]
   }' "$results"
