@@ -3,7 +3,6 @@
 
 #include "app.h"
 #include "contact.h"
-#include "art/builtin_pictures.h"
 
 namespace start {
 using forms::Red;
@@ -18,10 +17,7 @@ Aboutit::Aboutit(App& app) : TopmostWindow(app, "Aboutit", 5760, 3090) {
 void Aboutit::declareControls() {
     // One control a line or two, as a form designer lays them out.
     // clang-format off
-    // The program's icon at the classic icon size, drawn once for the run.
-    static const forms::Picture icon = forms::Picture::drawnBy([] {
-        return art::programIcon().scaled(32, 32, Qt::KeepAspectRatio, Qt::SmoothTransformation);
-    });
+    const forms::Picture icon = classicIcon();
 
     Label1.design({.left = 360, .top = 240, .width = 2205, .height = 330,
                    .caption = "Tesselby V.1.0", .autoSize = true, .transparent = true,

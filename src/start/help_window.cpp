@@ -2,7 +2,6 @@
 #include "start/help_window.h"
 
 #include "app.h"
-#include "art/builtin_pictures.h"
 
 namespace start {
 using forms::Red;
@@ -28,10 +27,7 @@ Helper::Helper(App& app) : TopmostWindow(app, "Helper", 5760, 3105) {
 void Helper::declareControls() {
     // One control a line or two, as a form designer lays them out.
     // clang-format off
-    // The program's icon at the classic icon size, drawn once for the run.
-    static const forms::Picture icon = forms::Picture::drawnBy([] {
-        return art::programIcon().scaled(32, 32, Qt::KeepAspectRatio, Qt::SmoothTransformation);
-    });
+    const forms::Picture icon = classicIcon();
 
     Label7.design({.left = 2640, .top = 120, .width = 900, .height = 195,
                    .caption = "Reds: Human", .foreColor = Red, .autoSize = true,

@@ -1,6 +1,7 @@
 #include "start/topmost_window.h"
 
 #include "app.h"
+#include "art/builtin_pictures.h"
 
 namespace start {
 
@@ -17,6 +18,13 @@ TopmostWindow::TopmostWindow(App& app, std::string name, int clientWidth, int cl
 }
 
 void TopmostWindow::form_load() { makeTopmost(); }
+
+forms::Picture TopmostWindow::classicIcon() {
+    static const forms::Picture icon = forms::Picture::drawnBy([] {
+        return art::programIcon().scaled(32, 32, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    });
+    return icon;
+}
 
 void TopmostWindow::closeWithClick() {
     app.Computer.PlayWav(game::ClickSound);

@@ -20,6 +20,8 @@ protected:
     // The click sound, then this window makes way for `next`, shown as side windows are beside
     // the game: this one goes before the other comes, so switching never adds a window.
     void switchTo(forms::Form& next);
+    // The program's icon at the classic icon size (32 pixels), one picture for the whole run.
+    static forms::Picture classicIcon();
 
     App& app;
 };
