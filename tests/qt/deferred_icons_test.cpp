@@ -32,7 +32,7 @@ TEST(DeferredIcons, AnIconIsMadeOnceAndOnlyWhenDrawnOrMeasured) {
 
 TEST(DeferredIcons, TheMenuBarsOverflowIconIsTheStylesOwnWhenDrawn) {
     qttest::application();
-    qtui::DeferringStyle style;
+    qtui::DeferringStyle style(QStringLiteral("fusion"));
     const QIcon deferred =
         style.standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton, nullptr, nullptr);
     const QIcon own =

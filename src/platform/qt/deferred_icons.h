@@ -16,6 +16,8 @@ QIcon deferredIcon(std::function<QIcon()> make);
 // resources makes Qt load and ask every image plugin it has.
 class DeferringStyle final : public QProxyStyle {
 public:
+    // Wraps the style named `key` ("fusion", or whatever the user chose for Qt programs).
+    explicit DeferringStyle(const QString& key) : QProxyStyle(key) {}
     QIcon standardIcon(StandardPixmap icon, const QStyleOption* option,
                        const QWidget* widget) const override;
 };

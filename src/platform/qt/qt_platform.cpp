@@ -17,8 +17,11 @@
 namespace qtui {
 
 QtPlatform::QtPlatform(const QString& lockFile) : instanceLock_(lockFile) {
-    if (!dynamic_cast<DeferringStyle*>(QApplication::style()))
-        QApplication::setStyle(new DeferringStyle);
+    // The style Qt chose, or the user; none yet when the application is made later.
+    const QStyle* chosen = QApplication::style();
+    if (!dynamic_cast<const DeferringStyle*>(chosen)) {
+        QApplication::setStyle(new DeferringStyle(chosen ? chosen->name() : QString()));
+    }
     // The windows draw their own menu bars; asking the desktop for a global one would cost every
     // window with a menu a round trip to the session bus before its first frame.
     QCoreApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
