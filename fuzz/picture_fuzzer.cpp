@@ -24,11 +24,11 @@ std::size_t loadPicture(const std::string& input) {
     try {
         const forms::Picture picture = forms::Picture::load(path);
         EXPECT_FALSE(picture.image().isNull());
-        EXPECT_GT(picture.widthPixels(), 0);
-        EXPECT_GT(picture.heightPixels(), 0);
-        EXPECT_LE(picture.widthPixels(), LargestSide);
-        EXPECT_LE(picture.heightPixels(), LargestSide);
-        EXPECT_LE(std::size_t(picture.widthPixels()) * std::size_t(picture.heightPixels()),
+        EXPECT_GT(picture.image().width(), 0);
+        EXPECT_GT(picture.image().height(), 0);
+        EXPECT_LE(picture.image().width(), LargestSide);
+        EXPECT_LE(picture.image().height(), LargestSide);
+        EXPECT_LE(std::size_t(picture.image().width()) * std::size_t(picture.image().height()),
                   LargestPixels);
     } catch (const forms::RuntimeError& error) {
         EXPECT_EQ(error.code(), forms::ErrorCode::InvalidPicture) << error.what();

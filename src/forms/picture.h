@@ -26,8 +26,6 @@ public:
     bool isNone() const { return !data_; }
     std::uint32_t handle() const;
     const QImage& image() const;
-    int widthPixels() const { return image().width(); }
-    int heightPixels() const { return image().height(); }
 
     friend bool operator==(const Picture& a, const Picture& b) { return a.handle() == b.handle(); }
 

@@ -394,8 +394,8 @@ TEST_F(RuntimeTest, AProgramDrawnPictureIsDrawnOnceAndOnlyWhenItsPixelsAreNeeded
     EXPECT_TRUE(probe.Panel.picture() == drawn);
     EXPECT_FALSE(drawn == forms::Picture::drawnBy([] { return QImage(); }));
     EXPECT_EQ(draws, 0);  // handed out and compared, never drawn
-    EXPECT_EQ(probe.Panel.picture().widthPixels(), 4);
-    EXPECT_EQ(drawn.heightPixels(), 3);
+    EXPECT_EQ(probe.Panel.picture().image().width(), 4);
+    EXPECT_EQ(drawn.image().height(), 3);
     EXPECT_EQ(draws, 1);
 }
 
@@ -406,8 +406,8 @@ TEST_F(RuntimeTest, PictureFilesAreReadByWhatTheyHoldNotByTheirNames) {
     image.fill(Qt::blue);
     ASSERT_TRUE(image.save(QString::fromStdString((folder / "Bar1.gif").string()), "BMP"));
     ASSERT_TRUE(image.save(QString::fromStdString((folder / "Back.bmp").string()), "PNG"));
-    EXPECT_EQ(forms::Picture::load(folder / "Bar1.gif").widthPixels(), 5);
-    EXPECT_EQ(forms::Picture::load(folder / "Back.bmp").heightPixels(), 2);
+    EXPECT_EQ(forms::Picture::load(folder / "Bar1.gif").image().width(), 5);
+    EXPECT_EQ(forms::Picture::load(folder / "Back.bmp").image().height(), 2);
     std::filesystem::remove_all(folder);
 }
 
