@@ -72,8 +72,12 @@ bool FileReplacement::open(const fs::path& path) {
         ::unlink(temporary_.c_str());
         temporary_.clear();
     }
-    // The file is opened as it is; its content changes only when the new one is committed.
-    fd_ = ::open(target_.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC | O_NOCTTY, 0666);
+    // The file is opened as it is; its content changes only when the new one is committed. It is
+    // opened without waiting and checked as opened: a path turned into a pipe or a device since
+    // it was looked at must neither block the window nor take the content.
+    fd_ = ::open(target_.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC | O_NOCTTY | O_NONBLOCK, 0666);
+    struct stat opened {};
+    if (fd_ >= 0 && (::fstat(fd_, &opened) != 0 || !S_ISREG(opened.st_mode))) closeFile();
     return fd_ >= 0;
 }
 

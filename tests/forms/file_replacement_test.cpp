@@ -1,6 +1,7 @@
 // Output files replace the file they are written to: atomically where the folder takes a new
 // file, in place where it does not, keeping owner and permissions, and cleaning up after saves
 // that were cut short.
+#include "forms/file_replacement.h"
 #include "forms/textfile.h"
 
 #include <gtest/gtest.h>
@@ -159,6 +160,23 @@ TEST_F(ReplacingFilesAsAnotherUser, WhatTheUserMayNotWriteIsLeftAlone) {
     EXPECT_EQ(asNobody([&] { save(readOnly, {"x"}); }), number(ErrorCode::PermissionDenied));
     EXPECT_EQ(contents(readOnly), "old\r\n");
     EXPECT_EQ(namesIn(own), std::vector<std::string>{"game.tby"});
+}
+
+// The file is looked at before it is opened; what lies at the path by then may have changed.
+TEST_F(ReplacingFilesAsAnotherUser, APipeInPlaceOfTheFileIsRefusedWithoutWaitingForAReader) {
+    const fs::path game = gameInReadOnlyFolder("old\r\n", 0600);
+    chmod(game.parent_path().c_str(), 0755);
+    fs::remove(game);
+    ASSERT_EQ(mkfifo(game.c_str(), 0666), 0);
+    chown(game.c_str(), Nobody, NoGroup);
+    chmod(game.parent_path().c_str(), 0555);
+    const int outcome = asNobody([&] {
+        alarm(10);  // a child that waits for a reader ends here, and the test fails
+        forms::FileReplacement replacement;
+        if (replacement.open(game)) _exit(1);
+    });
+    EXPECT_EQ(outcome, 0);
+    EXPECT_TRUE(fs::is_fifo(game));
 }
 
 TEST_F(ReplacingFilesAsAnotherUser, AnotherUsersFileThatTheUserMayWriteStaysTheirs) {
