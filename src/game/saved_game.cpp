@@ -169,8 +169,10 @@ void clearForLoad(gamer& window) {
     for (forms::Timer* pause : {&window.Timer10, &window.Timer11, &window.Timer12})
         pause->setEnabled(false);
     // A click still waiting for a turn belongs to the game that goes: committed on the loaded
-    // one, it would put a mark there that nobody made.
+    // one, it would put a mark there that nobody made. So does the fallback move a click armed
+    // during the computer's turn: in a loaded game between two people it would move for a person.
     for (int n = 1; n <= 9; ++n) window.commitTimer(n).setEnabled(false);
+    window.Timer.setEnabled(false);
     window.clearBoard(false);
     window.setHeight(gamer::HeightWithScores);
     window.Label2.setVisible(true);

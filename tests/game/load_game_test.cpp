@@ -311,4 +311,54 @@ TEST_F(LoadWithAClickWaiting, AfterAGameLoadedFromTheStartWindow) {
     expectTheNextLoadUntouched();
 }
 
+// ---- The computer's fallback move armed when a game is loaded ---------------------------
+
+// A click during the computer's turn arms the fallback move, which only the computer's own move
+// switches off. A loaded game between two people must never see it move for a person.
+class LoadWithTheFallbackArmed : public GameScenario {
+protected:
+    void SetUp() override {
+        startProgram();
+        newGame("Ann", "Bob", 'O', 'N');
+        user.click(game().n5);  // the computer's turn: this arms the fallback move
+        ASSERT_TRUE(game().Timer.enabled());
+    }
+    void expectNobodyMovesForThePeople() {
+        const SavedGameFile people{
+            .name1 = "Cat", .name2 = "Dan", .board = "X..|...|...", .turn = "2", .opponent = "2"};
+        platform.answerFileDialog(writeFile("people.TBY", people.text()));
+        load();
+        advance(12000);
+        EXPECT_EQ(board(), "X..|...|...") << "nobody moves for Dan";
+        EXPECT_EQ(status(), "Dan it's your turn!");
+        // Play on: each person's turn waits for that person, however long.
+        play(5);
+        advance(12000);
+        EXPECT_EQ(board(), "X..|.O.|...");
+        play(9);
+        advance(12000);
+        EXPECT_EQ(board(), "X..|.O.|..X");
+    }
+    virtual void load() = 0;
+};
+
+class LoadInTheGameWindowWithTheFallbackArmed : public LoadWithTheFallbackArmed {
+    void load() override { user.choose(game().LoadGame); }
+};
+
+class LoadFromTheStartWindowWithTheFallbackArmed : public LoadWithTheFallbackArmed {
+    void load() override {
+        user.choose(game().Newg);
+        user.choose(startWindow().LoadGame);
+    }
+};
+
+TEST_F(LoadInTheGameWindowWithTheFallbackArmed, NeverMovesForAPerson) {
+    expectNobodyMovesForThePeople();
+}
+
+TEST_F(LoadFromTheStartWindowWithTheFallbackArmed, NeverMovesForAPerson) {
+    expectNobodyMovesForThePeople();
+}
+
 }  // namespace
