@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <optional>
 
 namespace forms {
 namespace fs = std::filesystem;
@@ -16,6 +17,7 @@ constexpr std::string_view TemporaryMark = ".tesselby-save-";
 constexpr std::string_view RandomCharacters =
     "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
 constexpr std::size_t RandomLength = 6;
+constexpr int MostLinksFollowed = 40;  // as many as the kernel follows
 
 std::string temporaryPrefix(const fs::path& target) {
     // Appended, not "." + name: GCC 12 at -O3 warns falsely of overlapping copies in the latter.
@@ -52,18 +54,48 @@ bool writeAll(int fd, std::string_view bytes) {
     return true;
 }
 
+// Whether a save follows the link at `link`, by the rule the kernel keeps where links are
+// protected: in a folder that everyone may write and that keeps their files apart (sticky, as
+// /tmp), another user could have put the link there to point at any file of this user's, so
+// it is followed only when it is this user's or belongs to the folder's owner.
+bool mayFollow(const fs::path& link, const struct stat& linkStatus) {
+    if (linkStatus.st_uid == ::geteuid()) return true;
+    const fs::path folderPath = link.has_parent_path() ? link.parent_path() : fs::path(".");
+    struct stat folder {};
+    if (::stat(folderPath.c_str(), &folder) != 0) return false;
+    constexpr mode_t Shared = S_ISVTX | S_IWOTH;
+    return (folder.st_mode & Shared) != Shared || folder.st_uid == linkStatus.st_uid;
+}
+
+// What lies at the end of the links at `path`, each followed from its own folder. Nothing when
+// one of them may not be followed, cannot be read or they go round in a loop.
+std::optional<fs::path> endOfLinks(const fs::path& path) {
+    fs::path current = path;
+    for (int followed = 0; followed <= MostLinksFollowed; ++followed) {
+        struct stat status {};
+        if (::lstat(current.c_str(), &status) != 0 || !S_ISLNK(status.st_mode)) return current;
+        if (!mayFollow(current, status)) return std::nullopt;
+        std::error_code error;
+        const fs::path linked = fs::read_symlink(current, error);
+        if (error) return std::nullopt;
+        current = current.parent_path() / linked;  // an absolute link replaces the whole path
+    }
+    return std::nullopt;
+}
+
 }  // namespace
 
 bool FileReplacement::open(const fs::path& path) {
-    std::error_code error;
-    target_ = path;
-    // A link stands for the file it points to: that file gets the content, the link stays.
-    if (fs::is_symlink(path, error)) {
-        const fs::path linked = fs::canonical(path, error);
-        if (!error) target_ = linked;
-    }
+    // A link stands for the file it points to: that file gets the content, the link stays. The
+    // links are followed here rather than by the kernel, as the temporary file is made beside
+    // the file they lead to.
+    const std::optional<fs::path> linkedFile = endOfLinks(path);
+    if (!linkedFile) return false;
+    target_ = *linkedFile;
     struct stat existing {};
     const bool exists = ::stat(target_.c_str(), &existing) == 0;
+    // A link to no file is replaced by the saved file.
+    if (!exists && errno == ENOENT) target_ = path;
     // A read-only file is not replaced, although its folder would allow it.
     if (exists && ::faccessat(AT_FDCWD, target_.c_str(), W_OK, AT_EACCESS) != 0) return false;
     if (openTemporary()) {

@@ -192,6 +192,36 @@ TEST_F(ReplacingFilesAsAnotherUser, AnotherUsersFileThatTheUserMayWriteStaysThei
     EXPECT_EQ(namesIn(shared), std::vector<std::string>{"game.tby"});
 }
 
+// Another user's link in a folder that everyone may write but only owners may clear (sticky,
+// as /tmp) may point at any of this user's files: a save follows it only where the kernel would.
+TEST_F(ReplacingFilesAsAnotherUser, AnotherUsersLinkInASharedStickyFolderIsNotFollowed) {
+    const fs::path own = write(folder / "profile", "the user's own\n");
+    const fs::path shared = folder / "shared";
+    fs::create_directory(shared);
+    chmod(shared.c_str(), 01777);
+    const fs::path planted = shared / "game.tby";
+    ASSERT_EQ(asNobody([&] { fs::create_symlink(own, planted); }), 0);
+    ASSERT_EQ(ownerOf(planted), Nobody);
+    fs::create_symlink(planted, folder / "chain.tby");  // the user's own link leads to it
+    for (const fs::path& path : {planted, folder / "chain.tby"}) {
+        EXPECT_EQ(outcomeOf([&] { save(path, {"game"}); }), number(ErrorCode::PermissionDenied))
+            << path;
+    }
+    EXPECT_EQ(contents(own), "the user's own\n");
+    EXPECT_TRUE(fs::is_symlink(planted));
+    EXPECT_EQ(namesIn(shared), std::vector<std::string>{"game.tby"});
+
+    // Followed in a folder that is not sticky, and in a sticky folder of the link's owner.
+    chmod(shared.c_str(), 0777);
+    save(planted, {"one"});
+    EXPECT_EQ(contents(own), "one\r\n");
+    chown(shared.c_str(), Nobody, NoGroup);
+    chmod(shared.c_str(), 01777);
+    save(planted, {"two"});
+    EXPECT_EQ(contents(own), "two\r\n");
+    EXPECT_TRUE(fs::is_symlink(planted));
+}
+
 TEST_F(ReplacingFilesAsAnotherUser, AReplacedFileKeepsItsOwnerAndPermissions) {
     const fs::path game = write(folder / "game.tby", "old\r\n");
     chown(game.c_str(), Nobody, NoGroup);
@@ -208,6 +238,18 @@ TEST_F(ReplacingFiles, ALinkKeepsPointingToTheFileThatGetsTheContent) {
     save(folder / "link.tby", {"new"});
     EXPECT_TRUE(fs::is_symlink(folder / "link.tby"));
     EXPECT_EQ(contents(game), "new\r\n");
+
+    // A chain of links, each relative to its own folder, and one written as a full path.
+    fs::create_directory(folder / "links");
+    fs::create_symlink("../link.tby", folder / "links" / "up.tby");
+    fs::create_symlink("links/up.tby", folder / "chain.tby");
+    fs::create_symlink(folder / "chain.tby", folder / "links" / "full.tby");
+    save(folder / "links" / "full.tby", {"newer"});
+    EXPECT_EQ(contents(game), "newer\r\n");
+    for (const char* link : {"link.tby", "chain.tby", "links/up.tby", "links/full.tby"}) {
+        EXPECT_TRUE(fs::is_symlink(folder / link)) << link;
+    }
+    EXPECT_EQ(namesIn(folder / "links"), (std::vector<std::string>{"full.tby", "up.tby"}));
 }
 
 TEST_F(ReplacingFiles, TheNextSaveRemovesWhatAnInterruptedSaveOfTheFileLeftAndNothingElse) {
