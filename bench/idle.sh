@@ -11,8 +11,9 @@
 # people or against the computer, before the first move: wake-ups and processor time.
 # Prints the medians of each and the program's ratio to the bare window.
 #
-#   bench/idle.sh [build-dir]        (default: build; needs tesselby, bench_minimal_window and
-#                                     bench_first_frame built there)
+#   bench/idle.sh [build-dir]        (default: build; needs the game, bench_minimal_window and
+#                                     bench_first_frame built there: scripts/build, not
+#                                     scripts/build game)
 #   RUNS=10 IDLE_SECONDS=3 bench/idle.sh
 set -euo pipefail
 
@@ -31,7 +32,7 @@ XDG_RUNTIME_DIR=$(mktemp -d)
 export XDG_RUNTIME_DIR
 results=$(mktemp)
 trap 'rm -rf "$XDG_RUNTIME_DIR" "$results"' EXIT
-cd "$build"  # the program runs beside its skin and sounds
+cd "$build/game"  # the program runs from its own folder, beside its skin and sounds
 
 # Context switches of all threads: each one is the process waking up (or being woken).
 switches() { cat /proc/"$1"/task/*/status | awk '/voluntary_ctxt_switches/ { s += $2 } END { print s }'; }
@@ -65,7 +66,7 @@ idle() {
 start() {
   local label=$1 map paint pid
   shift
-  read -r map paint pid < <(./bench/bench_first_frame "$@") || true
+  read -r map paint pid < <("$build"/bench/bench_first_frame "$@") || true
   if [[ -z ${pid:-} ]]; then
     echo "$label: no window was drawn" >&2
     return
@@ -81,9 +82,9 @@ for ((run = 0; run < runs; run++)); do
   # Turns alternate which of the two starts first, so that neither always finds a warmer cache.
   if ((run % 2 == 0)); then
     start tesselby ./tesselby
-    start minimal ./bench/bench_minimal_window
+    start minimal "$build"/bench/bench_minimal_window
   else
-    start minimal ./bench/bench_minimal_window
+    start minimal "$build"/bench/bench_minimal_window
     start tesselby ./tesselby
   fi
 done
@@ -115,7 +116,7 @@ click() {
 waiting() {
   local label=$1 pid game start
   shift
-  read -r _ _ pid < <(./bench/bench_first_frame ./tesselby) || { echo "$label: no window was drawn" >&2; return; }
+  read -r _ _ pid < <("$build"/bench/bench_first_frame ./tesselby) || { echo "$label: no window was drawn" >&2; return; }
   sleep 1
   game=$(visible_window '^Tesselby$')
   xdotool windowfocus --sync "$game" key ctrl+n 2>/dev/null

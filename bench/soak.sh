@@ -23,7 +23,7 @@ if [[ -z "${TESSELBY_IN_XVFB:-}" ]]; then
   export SOAK_MINUTES=${2:-70}
   export SOAK_LOG=${SOAK_LOG:-$(mktemp -d /tmp/tesselby-soak.XXXXXX)}
   mkdir -p "$SOAK_LOG/program"
-  cp -r "$build/tesselby" "$build/Skin" "$build"/*.wav "$SOAK_LOG/program/"
+  cp -r "$build/game/." "$SOAK_LOG/program/"
   set -- "$SOAK_LOG/program/tesselby" "$SOAK_LOG/shots"
 fi
 

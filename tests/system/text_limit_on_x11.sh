@@ -9,7 +9,7 @@ set -euo pipefail
 TEST_NAME=text_limit_on_x11
 source "$(dirname "${BASH_SOURCE[0]}")/x_session.bash" "$@"
 
-suite=./tests/qt_tests  # built beside the program
+suite=../tests/qt_tests  # built in the build folder, beside the game's folder
 [[ -x $suite ]] || fail "no window test suite at $PWD/$suite"
 QT_QPA_PLATFORM=xcb "$suite" --gtest_filter='TextLimit.*' --gtest_brief=1 >"$XDG_RUNTIME_DIR/suite.out" 2>&1 ||
   fail "the text limit tests failed on X11: $(cat "$XDG_RUNTIME_DIR/suite.out")"
