@@ -45,22 +45,26 @@ private:
     int previous_;
 };
 
-// The two formats of a skin tell themselves by their first bytes. Named up front, a picture goes
-// straight to its decoder, and Qt need not load every image plugin it has to ask each of them
-// whether it knows the file; anything else is still recognised by its content.
+// A skin holds BMP and GIF pictures only, and each tells itself by its first bytes. Anything else
+// is no skin picture, whatever its name and whatever Qt could make of it: other decoders would
+// take it past the size check (a small PNG of compressed text takes hundreds of megabytes, a
+// JPEG of many scans holds the window for a minute).
 QByteArray formatOf(QIODevice& file) {
-    const QByteArray head = file.peek(4);
+    const QByteArray head = file.peek(6);
     if (head.startsWith("BM")) return "bmp";
-    if (head.startsWith("GIF8")) return "gif";
+    if (head == "GIF87a" || head == "GIF89a") return "gif";
     return {};
 }
 
 // The size the file claims is checked before decoding, and the decoded picture again: a GIF may
 // decode to a far larger picture than its header says.
 QImage decode(QFile& file) {
+    const QByteArray format = formatOf(file);
+    if (format.isEmpty()) return QImage();
     const DecodingLimit limit;
-    QImageReader reader(&file, formatOf(file));
-    reader.setAutoDetectImageFormat(reader.format().isEmpty());
+    // Named up front, a picture goes straight to its own decoder: Qt asks no other one.
+    QImageReader reader(&file, format);
+    reader.setAutoDetectImageFormat(false);
     const QSize claimed = reader.size();
     if (claimed.isValid() && !fitsTheWindows(claimed)) return QImage();
     QImage image = reader.read();

@@ -19,8 +19,9 @@ public:
     // usually replaces it before that, and then it is never drawn at all.
     static Picture drawnBy(std::function<QImage()> draw);
 
-    // Loads a BMP or GIF file. A missing file is FileNotFound; a file that holds no readable
-    // picture, or a picture too large for any window of the program, is InvalidPicture.
+    // Loads a BMP or GIF file, told by its content, not its name. A missing file is FileNotFound;
+    // a file that holds no readable BMP or GIF picture (a PNG or JPEG is none), or a picture too
+    // large for any window of the program, is InvalidPicture.
     static Picture load(const std::filesystem::path& file);
 
     bool isNone() const { return !data_; }

@@ -1,10 +1,12 @@
-// Picture files: what is too large for the windows is refused, whatever the file claims, what is
-// no file is not found (and not waited for), and decoded pixels are kept only while a picture of
-// the same file is in use.
+// Picture files: only BMP and GIF are pictures, whatever the name, what is too large for the
+// windows is refused, whatever the file claims, what is no file is not found (and not waited for),
+// and decoded pixels are kept only while a picture of the same file is in use.
 #include "forms/picture.h"
 
 #include <gtest/gtest.h>
 
+#include <QBuffer>
+#include <QImageWriter>
 #include <QTemporaryDir>
 
 #include <sys/stat.h>
@@ -20,6 +22,16 @@ using skin_files::runLengthBmp;
 
 namespace {
 
+// `image` as the bytes of a file of `format`.
+std::string encoded(const QImage& image, const char* format) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, format);
+    if (!writer.write(image)) return {};
+    return bytes.toStdString();
+}
+
 class PictureFiles : public testing::Test {
 protected:
     fs::path file(const std::string& name, const std::string& bytes) {
@@ -32,6 +44,46 @@ protected:
 };
 
 }  // namespace
+
+TEST_F(PictureFiles, AFileOfAnyOtherFormatIsAnInvalidPictureWhateverItsName) {
+    QImage image(5, 2, QImage::Format_RGB32);
+    image.fill(Qt::blue);
+    std::vector<std::pair<const char*, std::string>> others;
+    for (const char* format : {"png", "jpeg", "ico", "ppm", "xpm", "xbm", "tiff"}) {
+        if (QImageWriter::supportedImageFormats().contains(format)) {
+            others.emplace_back(format, encoded(image, format));
+        }
+    }
+    ASSERT_GE(others.size(), 2u) << "no PNG or JPEG writer";
+    others.emplace_back("GIF of an unknown version",
+                        "GIF88a" + gifWithoutPixels(8, 6, 8, 6).substr(6));
+    for (const auto& [format, bytes] : others) {
+        ASSERT_FALSE(bytes.empty()) << format;
+        for (const char* name : {"Back.bmp", "Bar1.gif"}) {
+            EXPECT_EQ(errorCodeOf([&] { Picture::load(file(name, bytes)); }),
+                      ErrorCode::InvalidPicture)
+                << format << " named " << name;
+        }
+    }
+
+    // By their content, a BMP and a GIF are pictures under either name.
+    EXPECT_EQ(Picture::load(file("Bar1.gif", encoded(image, "bmp"))).image().size(), QSize(5, 2));
+    EXPECT_EQ(Picture::load(file("Back.bmp", gifWithoutPixels(8, 6, 8, 6))).image().size(),
+              QSize(8, 6));
+}
+
+TEST_F(PictureFiles, EveryPictureOfTheDefaultSkinLoadsAsQtReadsIt) {
+    int pictures = 0;
+    for (const auto& entry : fs::directory_iterator(skin_files::defaultSkin())) {
+        const fs::path path = entry.path();
+        if (path.extension() != ".bmp" && path.extension() != ".gif") continue;
+        ++pictures;
+        const QImage expected(QString::fromStdString(path.string()));
+        ASSERT_FALSE(expected.isNull()) << path;
+        EXPECT_EQ(Picture::load(path).image(), expected) << path;
+    }
+    EXPECT_GT(pictures, 0);
+}
 
 TEST_F(PictureFiles, APictureTooLargeForTheWindowsIsInvalidHoweverSmallItsFile) {
     const struct {

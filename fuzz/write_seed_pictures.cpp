@@ -1,0 +1,38 @@
+// Writes a small picture in every other format this Qt writes, the seeds from which the picture
+// fuzz target shows that no file but a BMP or a GIF is a skin picture, whatever Qt could make of
+// it. A picture with a long text and a progressive JPEG start the fuzzer near the costly files.
+// Usage: write_seed_pictures FOLDER
+#include <QDir>
+#include <QImage>
+#include <QImageWriter>
+
+#include <cstdio>
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: %s FOLDER\n", argv[0]);
+        return 2;
+    }
+    const QDir folder(QString::fromLocal8Bit(argv[1]));
+    if (!folder.mkpath(".")) return 1;
+    QImage picture(16, 12, QImage::Format_RGB32);
+    picture.fill(Qt::darkGreen);
+    QImage withText = picture;
+    withText.setText("Comment", QString(200, 'a'));  // long enough to be written compressed
+
+    int written = 0;
+    for (const QByteArray& format : QImageWriter::supportedImageFormats()) {
+        if (format == "bmp" || format == "dib") continue;  // the skins' own format
+        QImageWriter writer(folder.filePath("picture." + format));
+        writer.setFormat(format);
+        if (writer.write(picture)) ++written;
+    }
+    QImageWriter textPng(folder.filePath("text.png"), "png");
+    QImageWriter progressive(folder.filePath("progressive.jpeg"), "jpeg");
+    progressive.setProgressiveScanWrite(true);
+    if (!textPng.write(withText) || !progressive.write(picture) || written == 0) {
+        std::fprintf(stderr, "%s: could not write the pictures\n", argv[0]);
+        return 1;
+    }
+    return 0;
+}
