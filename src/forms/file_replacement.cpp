@@ -3,6 +3,7 @@
 #include <QRandomGenerator>
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -54,6 +55,46 @@ bool writeAll(int fd, std::string_view bytes) {
     return true;
 }
 
+bool isUsersPlainFile(const struct stat& status) {
+    return S_ISREG(status.st_mode) && status.st_uid == ::geteuid();
+}
+
+// Whether `path` still names the file `file` describes, or another has taken its name.
+bool isAt(const struct stat& file, const fs::path& path) {
+    struct stat named {};
+    return ::lstat(path.c_str(), &named) == 0 && named.st_dev == file.st_dev &&
+           named.st_ino == file.st_ino;
+}
+
+// Locks the temporary file `fd` just made at `path`, for as long as the save needs it: a save of
+// the same file removes only temporary files it can lock. One that ended between the making and
+// the locking may have taken the file for a leftover and removed it; it is then no longer at
+// `path`, and another is made. Where the file system cannot lock, no save can, so none removes
+// another's file either.
+bool lockAsMadeAt(int fd, const fs::path& path) {
+    while (::flock(fd, LOCK_EX) != 0 && errno == EINTR) {
+    }
+    struct stat made {};
+    return ::fstat(fd, &made) == 0 && isAt(made, path);
+}
+
+// Removes the temporary file at `path` when it is what an interrupted save left: a plain file
+// of this user's that no save holds. It is removed while locked, and only while its name still
+// leads to the locked file: a save that held it until just now has renamed it to the saved file.
+void removeIfLeftover(const fs::path& path) {
+    struct stat named {};
+    if (::lstat(path.c_str(), &named) != 0 || !isUsersPlainFile(named)) return;
+    // For writing, as some network file systems lock only files opened so.
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY);
+    if (fd < 0) return;
+    struct stat held {};
+    if (::flock(fd, LOCK_EX | LOCK_NB) == 0 && ::fstat(fd, &held) == 0 && isUsersPlainFile(held) &&
+        isAt(held, path)) {
+        ::unlink(path.c_str());
+    }
+    ::close(fd);
+}
+
 // Whether a save follows the link at `link`, by the rule the kernel keeps where links are
 // protected: in a folder that everyone may write and that keeps their files apart (sticky, as
 // /tmp), another user could have put the link there to point at any file of this user's, so
@@ -100,9 +141,7 @@ bool FileReplacement::open(const fs::path& path) {
     if (exists && ::faccessat(AT_FDCWD, target_.c_str(), W_OK, AT_EACCESS) != 0) return false;
     if (openTemporary()) {
         if (!exists || keepOwnerAndPermissions(existing)) return true;
-        closeFile();
-        ::unlink(temporary_.c_str());
-        temporary_.clear();
+        dropTemporary();
     }
     // The file is opened as it is; its content changes only when the new one is committed. It is
     // opened without waiting and checked as opened: a path turned into a pipe or a device since
@@ -114,8 +153,8 @@ bool FileReplacement::open(const fs::path& path) {
 }
 
 FileReplacement::~FileReplacement() {
+    if (!temporary_.empty()) dropTemporary();
     closeFile();
-    if (!temporary_.empty()) ::unlink(temporary_.c_str());
 }
 
 bool FileReplacement::openTemporary() {
@@ -123,11 +162,12 @@ bool FileReplacement::openTemporary() {
     for (int attempt = 0; attempt < 100; ++attempt) {
         const fs::path candidate = target_.parent_path() / (prefix + randomPart());
         fd_ = ::open(candidate.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd_ >= 0) {
+        if (fd_ < 0 && errno != EEXIST) return false;
+        if (fd_ >= 0 && lockAsMadeAt(fd_, candidate)) {
             temporary_ = candidate;
             return true;
         }
-        if (errno != EEXIST) return false;
+        closeFile();
     }
     return false;
 }
@@ -148,15 +188,15 @@ bool FileReplacement::commit() {
 bool FileReplacement::commitTemporary() {
     // Data on disk before the rename, or a crash could leave an empty file in the old one's place.
     const bool written = writeAll(fd_, content_) && ::fdatasync(fd_) == 0;
-    const bool closed = ::close(fd_) == 0;
-    fd_ = -1;
-    if (written && closed && ::rename(temporary_.c_str(), target_.c_str()) == 0) {
+    // The file stays open, and so locked, until it is renamed; fdatasync has already told of
+    // any failure to write it.
+    if (written && ::rename(temporary_.c_str(), target_.c_str()) == 0) {
         temporary_.clear();
+        closeFile();
         removeLeftovers();
         return true;
     }
-    ::unlink(temporary_.c_str());
-    temporary_.clear();
+    dropTemporary();
     return false;
 }
 
@@ -178,20 +218,23 @@ bool FileReplacement::commitInPlace() {
 }
 
 // An interrupted save leaves its temporary file, a full copy, beside the file. Only plain files
-// of this user that bear this file's temporary name are removed, never a link or a folder.
+// of this user that bear this file's temporary name are removed, never a link or a folder, nor
+// the file of a save still in progress.
 void FileReplacement::removeLeftovers() const {
     const fs::path folder = target_.has_parent_path() ? target_.parent_path() : fs::path(".");
     std::error_code error;
     for (fs::directory_iterator entry(folder, error), end; !error && entry != end;
          entry.increment(error)) {
         const fs::path& path = entry->path();
-        struct stat status {};
-        if (isTemporaryOf(target_, path.filename().string()) &&
-            ::lstat(path.c_str(), &status) == 0 && S_ISREG(status.st_mode) &&
-            status.st_uid == ::geteuid()) {
-            ::unlink(path.c_str());
-        }
+        if (isTemporaryOf(target_, path.filename().string())) removeIfLeftover(path);
     }
+}
+
+// Removed while still open, so while still locked: no other save can have taken its name.
+void FileReplacement::dropTemporary() {
+    ::unlink(temporary_.c_str());
+    temporary_.clear();
+    closeFile();
 }
 
 void FileReplacement::closeFile() {

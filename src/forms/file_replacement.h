@@ -9,7 +9,9 @@
 //
 // The temporary files have names of their own (".<name>.tesselby-save-" and six letters or
 // digits), so that what an interrupted save left beside a file can be told apart from the
-// user's own files and removed by the next save of that file.
+// user's own files and removed by the next save of that file. A save holds its temporary file
+// locked until it is renamed, so that a save of the same file by another program at the same
+// time does not take it for a leftover.
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -38,6 +40,7 @@ private:
     bool commitTemporary();
     bool commitInPlace();
     void removeLeftovers() const;
+    void dropTemporary();
     void closeFile();
 
     std::filesystem::path target_;

@@ -252,6 +252,45 @@ TEST_F(ReplacingFiles, ALinkKeepsPointingToTheFileThatGetsTheContent) {
     EXPECT_EQ(namesIn(folder / "links"), (std::vector<std::string>{"full.tby", "up.tby"}));
 }
 
+// A save in progress holds its temporary file; a save that ends meanwhile leaves it alone.
+TEST_F(ReplacingFiles, ASaveThatEndsLeavesTheTemporaryFileOfOneInProgress) {
+    const fs::path game = write(folder / "game.tby", "old\r\n");
+    forms::FileReplacement slow;
+    ASSERT_TRUE(slow.open(game));
+    slow.append("slow\r\n");
+    save(game, {"quick"});
+    EXPECT_EQ(contents(game), "quick\r\n");
+    ASSERT_TRUE(slow.commit());
+    EXPECT_EQ(contents(game), "slow\r\n");
+    EXPECT_EQ(namesIn(folder), std::vector<std::string>{"game.tby"});
+}
+
+TEST_F(ReplacingFiles, TwoProgramsSavingOneFileAtOnceBothSucceed) {
+    constexpr int Saves = 300;
+    const fs::path game = folder / "game.tby";
+    const auto saveOften = [&](const std::string& bytes) {
+        const pid_t child = fork();
+        if (child != 0) return child;
+        int failed = 0;
+        for (int i = 0; i < Saves; ++i) {
+            forms::FileReplacement replacement;
+            const bool opened = replacement.open(game);
+            replacement.append(bytes);
+            if (!opened || !replacement.commit()) ++failed;
+        }
+        _exit(std::min(failed, 100));
+    };
+    const std::string first(3000, '1');
+    const std::string second(5000, '2');
+    const pid_t one = saveOften(first);
+    const pid_t two = saveOften(second);
+    EXPECT_EQ(waitFor(one), 0) << "saves that failed";
+    EXPECT_EQ(waitFor(two), 0) << "saves that failed";
+    const std::string saved = contents(game);
+    EXPECT_TRUE(saved == first || saved == second) << saved.size() << " bytes";
+    EXPECT_EQ(namesIn(folder), std::vector<std::string>{"game.tby"});
+}
+
 TEST_F(ReplacingFiles, TheNextSaveRemovesWhatAnInterruptedSaveOfTheFileLeftAndNothingElse) {
     const fs::path game = write(folder / "game.tby", "old\r\n");
     const pid_t child = fork();
