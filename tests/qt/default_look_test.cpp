@@ -1,8 +1,8 @@
 // The default look read as a player sees it, with the default skin beside the program and with
 // no skin folder at all: every label of the start window and the game window's status line,
 // score heading and score lines stand out from what lies behind them, a selected option button
-// looks pressed, a small picture button shows the keyboard focus, and the skin's description
-// fits its box.
+// looks pressed, a small picture button shows the keyboard focus and its whole picture, and the
+// skin's description fits its box.
 #include "app.h"
 #include "game/skin_files.h"
 #include "qt_fixture.h"
@@ -249,6 +249,35 @@ TEST_P(DefaultLook, TheSmallAboutButtonShowsTheKeyboardFocus) {
         }
     }
     EXPECT_GE(changed, focused.width());
+}
+
+TEST_P(DefaultLook, TheFocusRingOfTheScoresButtonLeavesItsPictureInSight) {
+    startTheGame();
+    QWidget* scores = widgetOf(app.gamer.Score);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(scores->window()));
+    scores->clearFocus();
+    const QImage unfocused = scores->grab().toImage();
+    scores->setFocus(Qt::TabFocusReason);
+    ASSERT_TRUE(scores->hasFocus());
+    const QImage focused = scores->grab().toImage();
+
+    // The picture sits in the middle of the face: not one of its pixels changes with the focus,
+    // while a ring around it plainly does.
+    const QSize size = app.gamer.Score.peek().picture.image().size();
+    const QRect picture(
+        QPoint((focused.width() - size.width()) / 2, (focused.height() - size.height()) / 2), size);
+    int pictureChanged = 0, ringChanged = 0;
+    for (int y = 0; y < focused.height(); ++y) {
+        for (int x = 0; x < focused.width(); ++x) {
+            if (picture.contains(x, y)) {
+                if (focused.pixel(x, y) != unfocused.pixel(x, y)) ++pictureChanged;
+            } else if (contrast(focused.pixelColor(x, y), unfocused.pixelColor(x, y)) >= 3.0) {
+                ++ringChanged;
+            }
+        }
+    }
+    EXPECT_EQ(pictureChanged, 0) << "of the picture's " << size.width() * size.height();
+    EXPECT_GE(ringChanged, focused.width());
 }
 
 TEST_P(DefaultLook, TheSkinDescriptionFitsItsBoxWithoutScrollingSideways) {

@@ -96,9 +96,11 @@ void PictureButton::paintFocus(QPainter& painter) {
         style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
         return;
     }
-    // A button as small as its picture has no room for the style's frame: a ring of alternate
-    // black and white pixels inside the bevel shows on any picture.
-    const QRect ring = rect().adjusted(2, 2, -3, -3);
+    // A button as small as its picture has no room for the style's frame, and a ring inside the
+    // bevel would lie on the picture's edge. The ring takes the place of the bevel's inner line
+    // instead, one pixel inside the border: alternate black and white pixels show on any face,
+    // and the whole picture stays in sight.
+    const QRect ring = rect().adjusted(1, 1, -2, -2);
     painter.setPen(QPen(Qt::black, 1));
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(ring);
