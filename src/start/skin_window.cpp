@@ -16,9 +16,11 @@ constexpr const char* DescriptionFile = ".\\skin\\Pededit.txt";
 constexpr const char* CreditLine = "No description came with this skin. Tesselby V.1.0";
 constexpr const char* CaptionSuffix = ") - Tesselby";
 
-// Box and window edges kept by the resize, in twips.
-constexpr int BoxLeft = 50, BoxTop = 500;
-constexpr int WidthOutsideBox = 200, HeightOutsideBox = 900;
+// Box and window edges kept by the resize, in twips. The box keeps the same margin inside the
+// client area on its left and on its right: three whole pixels, so that rounding to pixels
+// cannot make the two differ.
+constexpr int BoxMargin = 45, BoxTop = 500;
+constexpr int HeightOutsideBox = 900;
 
 // The whole open file as text. A description too large to be one is refused like a string that
 // does not fit, rather than read into memory.
@@ -77,7 +79,7 @@ void Skin::form_load() {
 void Skin::Form_Resize() {
     // Too small a window leaves no room for the box: it then keeps its place and size.
     forms::resumeNext([&] {
-        About.move(BoxLeft, BoxTop, width() - WidthOutsideBox, height() - HeightOutsideBox);
+        About.move(BoxMargin, BoxTop, clientWidth() - 2 * BoxMargin, height() - HeightOutsideBox);
     });
 }
 

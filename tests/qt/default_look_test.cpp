@@ -1,8 +1,8 @@
 // The default look read as a player sees it, with the default skin beside the program and with
 // no skin folder at all: every label of the start window and the game window's status line,
 // score heading and score lines stand out from what lies behind them, a selected option button
-// looks pressed, a small picture button shows the keyboard focus and its whole picture, and the
-// skin's description fits its box.
+// looks pressed, a small picture button shows the keyboard focus and its whole picture, the
+// skin's description fits its box with even margins.
 #include "app.h"
 #include "game/skin_files.h"
 #include "qt_fixture.h"
@@ -278,6 +278,17 @@ TEST_P(DefaultLook, TheFocusRingOfTheScoresButtonLeavesItsPictureInSight) {
     }
     EXPECT_EQ(pictureChanged, 0) << "of the picture's " << size.width() * size.height();
     EXPECT_GE(ringChanged, focused.width());
+}
+
+TEST_P(DefaultLook, TheSkinDescriptionKeepsTheSameMarginOnTheRightAsOnTheLeft) {
+    app.start();
+    app.Skin.show();
+    QWidget* box = widgetOf(app.Skin.About);
+    ASSERT_NE(box, nullptr);
+    const int left = box->x();
+    const int right = box->parentWidget()->width() - (box->x() + box->width());
+    EXPECT_GE(left, 2);
+    EXPECT_EQ(right, left);
 }
 
 TEST_P(DefaultLook, TheSkinDescriptionFitsItsBoxWithoutScrollingSideways) {

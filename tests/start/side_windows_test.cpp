@@ -74,16 +74,21 @@ TEST_F(SideWindows, TheBoxFollowsTheWindowsSizeAndStaysPutWhenTheWindowIsTooSmal
         const forms::Design& d = skin.About.peek();
         return std::vector<int>{d.left, d.top, d.width, d.height};
     };
+    // The same margin on the right as on the left: the client area less the box and its left.
+    auto rightMargin = [&] { return skin.clientWidth() - box()[0] - box()[2]; };
     skin.show();
-    EXPECT_EQ(box(), (std::vector<int>{50, 500, skin.width() - 200, skin.height() - 900}));
-    skin.resizedByUser(7000, 6000);  // the user drags the frame
-    EXPECT_EQ(box(), (std::vector<int>{50, 500, 6800, 5100}));
+    EXPECT_EQ(box(), (std::vector<int>{45, 500, skin.clientWidth() - 90, skin.height() - 900}));
+    EXPECT_EQ(rightMargin(), 45);
+    skin.resizedByUser(7000, 6000);  // the user drags the frame, 150 twips of it at the sides
+    EXPECT_EQ(box(), (std::vector<int>{45, 500, 6760, 5100}));
+    EXPECT_EQ(rightMargin(), 45);
     skin.setWidth(150);
     skin.setHeight(800);
     skin.setWidth(4000);
-    EXPECT_EQ(box(), (std::vector<int>{50, 500, 6800, 5100}));
+    EXPECT_EQ(box(), (std::vector<int>{45, 500, 6760, 5100}));
     skin.setHeight(1000);
-    EXPECT_EQ(box(), (std::vector<int>{50, 500, 3800, 100}));
+    EXPECT_EQ(box(), (std::vector<int>{45, 500, 3760, 100}));
+    EXPECT_EQ(rightMargin(), 45);
 }
 
 // ---- About, help and EMail from the start window ---------------------------------------------
