@@ -32,6 +32,12 @@ void Control::resetToDesign() { live_ = design_; }
 
 bool Control::enabled() { return live().enabled; }
 void Control::setEnabled(bool on) { assign(&Design::enabled, on, Property::Enabled); }
+bool Control::takesTabFocus() const {
+    const bool focusable = kind_ == ControlKind::TextBox || kind_ == ControlKind::CommandButton ||
+                           kind_ == ControlKind::OptionButton || kind_ == ControlKind::CheckBox;
+    return focusable && live_.tabStop && live_.tabIndex >= 0;
+}
+
 bool Control::visible() { return live().visible; }
 void Control::setVisible(bool on) { assign(&Design::visible, on, Property::Visible); }
 

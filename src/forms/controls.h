@@ -99,6 +99,9 @@ public:
 
     // The live state as the platform draws it, without loading the form.
     const Design& peek() const { return live_; }
+    // A control the Tab key stops at whenever it is enabled and visible: a text box, button,
+    // option or check box that is a tab stop and has a place in the order.
+    bool takesTabFocus() const;
 
     // Run by the form when it loads and unloads.
     virtual void resetToDesign();

@@ -3,7 +3,9 @@
 // place in the drawing order and in its panel.
 #include "qt_fixture.h"
 
+#include <QApplication>
 #include <QColor>
+#include <QTest>
 
 namespace {
 
@@ -97,3 +99,55 @@ TEST_F(LazyWidgets, AWidgetAskedForIsMadeAtOnceWithTheControlsState) {
 }
 
 }  // namespace
+
+// A button the keyboard can reach has its widget from the start, below the window's edge too, and
+// one on a panel shown later gets its widget with the panel: Qt's focus chain holds only widgets.
+struct Reachable : forms::Form {
+    forms::TextBox Name{*this, "Name"};
+    forms::PictureBox Row{*this, "Row"};  // below the window's bottom edge
+    forms::CommandButton Below{*this, "Below"};
+    forms::PictureBox Later{*this, "Later"};  // hidden until shown, and below the edge
+    forms::CommandButton Held{*this, "Held"};
+
+    explicit Reachable(forms::Runtime& runtime) : Form(runtime, "Reachable") {
+        // clang-format off
+        design(forms::FormDesign{.caption = "Reachable", .clientWidth = 1500, .clientHeight = 600});
+        Name.design({.left = 0, .top = 0, .width = 900, .height = 285, .tabIndex = 0});
+        Row.design({.left = 0, .top = 900, .width = 1200, .height = 450});
+        Below.design({.container = &Row, .left = 15, .top = 15, .width = 600, .height = 255,
+                      .caption = "below", .tabIndex = 1});
+        Later.design({.left = 0, .top = 1500, .width = 1200, .height = 450, .visible = false});
+        Held.design({.container = &Later, .left = 15, .top = 15, .width = 600, .height = 255,
+                     .caption = "held", .tabIndex = 2});
+        // clang-format on
+    }
+};
+
+class KeyboardWidgets : public qttest::QtPlatformTest {
+protected:
+    QWidget* made(const forms::Control& control) {
+        QWidget* window = platform.windowOf(form);
+        return window ? window->findChild<QWidget*>(QString::fromStdString(control.name()))
+                      : nullptr;
+    }
+    Reachable form{runtime};
+};
+
+TEST_F(KeyboardWidgets, ButtonsBelowTheEdgeAreInTheFocusChainAndShownPanelsBringTheirs) {
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(platform.windowOf(form)));
+    ASSERT_NE(made(form.Below), nullptr);
+    EXPECT_EQ(made(form.Below)->parentWidget(), made(form.Row));
+    EXPECT_EQ(made(form.Held), nullptr);
+    auto tabFrom = [](QWidget* widget) {
+        widget->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(widget, Qt::Key_Tab);
+        return QApplication::focusWidget();
+    };
+    EXPECT_EQ(tabFrom(made(form.Name)), made(form.Below));
+
+    form.Later.setVisible(true);
+    ASSERT_NE(made(form.Held), nullptr);
+    EXPECT_TRUE(made(form.Held)->isVisibleTo(platform.windowOf(form)));
+    EXPECT_EQ(tabFrom(made(form.Below)), made(form.Held));
+}

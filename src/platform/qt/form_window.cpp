@@ -111,8 +111,22 @@ const forms::Control* panelOf(const forms::Control& control) {
 
 void FormWindow::buildControls() {
     for (forms::Control* c : form_.controls()) {
-        if (belongsOnScreen(*c)) makeView(*c);
+        if (needsView(*c)) makeView(*c);
     }
+}
+
+bool FormWindow::needsView(const forms::Control& control) const {
+    return belongsOnScreen(control) || reachableByKeyboard(control);
+}
+
+bool FormWindow::reachableByKeyboard(const forms::Control& control) const {
+    // Tab reaches a control wherever it lies, below the window's edge too; Qt's focus chain
+    // holds only widgets, so such a control needs one from the start.
+    if (!control.takesTabFocus()) return false;
+    for (const forms::Control* c = &control; c; c = c->peek().container) {
+        if (!c->peek().visible) return false;
+    }
+    return true;
 }
 
 bool FormWindow::belongsOnScreen(const forms::Control& control) const {
@@ -138,6 +152,8 @@ ControlView* FormWindow::makeView(const forms::Control& control) {
     QWidget* parent = client_;
     if (const forms::Control* panel = panelOf(control)) {
         if (ControlView* panelView = makeView(*panel)) parent = panelView->widget();
+        // A panel made just now makes the controls it holds: this one among them.
+        if (auto it = views_.find(&control); it != views_.end()) return it->second;
     }
     auto& c = const_cast<forms::Control&>(control);
     ControlView* view = makeControlView(c, parent);
@@ -163,14 +179,14 @@ ControlView* FormWindow::makeView(const forms::Control& control) {
     if (w->focusPolicy() & Qt::TabFocus) applyTabOrder();
     // The controls on a panel come into view with it.
     for (forms::Control* held : all) {
-        if (panelOf(*held) == &control && belongsOnScreen(*held)) makeView(*held);
+        if (panelOf(*held) == &control && needsView(*held)) makeView(*held);
     }
     return view;
 }
 
 void FormWindow::makeViewsComingIntoView() {
     for (forms::Control* c : form_.controls()) {
-        if (!views_.count(c) && belongsOnScreen(*c)) makeView(*c);
+        if (!views_.count(c) && needsView(*c)) makeView(*c);
     }
 }
 
@@ -178,7 +194,8 @@ std::vector<forms::Control*> FormWindow::tabOrderOfViews() const {
     std::vector<forms::Control*> order;
     for (forms::Control* c : form_.controls()) {
         auto it = views_.find(c);
-        if (it != views_.end() && (it->second->widget()->focusPolicy() & Qt::TabFocus)) {
+        if (it != views_.end() && c->takesTabFocus() &&
+            (it->second->widget()->focusPolicy() & Qt::TabFocus)) {
             order.push_back(c);
         }
     }
@@ -277,13 +294,11 @@ void FormWindow::refreshControl(const forms::Control& control, forms::Property w
         return;
     }
     auto it = views_.find(&control);
-    if (it != views_.end()) {
-        it->second->refresh(what);
-    } else if ((touches(what, forms::Property::Visible) ||
-                touches(what, forms::Property::Geometry)) &&
-               belongsOnScreen(control)) {
-        makeView(control);  // it reads its whole state as it is made
-    }
+    if (it != views_.end()) it->second->refresh(what);
+    // The control, or one on it when it is a panel, may have come into view or within the
+    // keyboard's reach; a view reads its whole state as it is made.
+    if (touches(what, forms::Property::Visible) || touches(what, forms::Property::Geometry))
+        makeViewsComingIntoView();
 }
 
 void FormWindow::showEvent(QShowEvent* event) {

@@ -67,11 +67,14 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    // Widgets are made for the controls on screen: a control hidden, or placed beyond the
-    // window's edge as the hidden state of a form is, gets its widget when it first comes into
-    // view (or is asked for it), and never costs the first frame anything.
+    // Widgets are made for the controls on screen and for those the keyboard can reach: any
+    // other control, hidden or placed beyond the window's edge as the hidden state of a form
+    // is, gets its widget when it first comes into view (or is asked for it), and never costs
+    // the first frame anything.
     void buildControls();
+    bool needsView(const forms::Control& control) const;
     bool belongsOnScreen(const forms::Control& control) const;
+    bool reachableByKeyboard(const forms::Control& control) const;
     ControlView* makeView(const forms::Control& control);
     void makeViewsComingIntoView();
     std::vector<forms::Control*> tabOrderOfViews() const;

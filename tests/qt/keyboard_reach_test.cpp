@@ -1,0 +1,147 @@
+// Every control the keyboard can reach is reachable in the real windows: Tab and Shift+Tab walk
+// the widgets in exactly the order the runtime gives, wherever a control lies (the start window's
+// watched-game row sits below the window's visible edge), in every state that changes which
+// controls take the focus; and Space on the focused Watch button starts the watched game.
+#include "app.h"
+#include "qt_fixture.h"
+
+#include <QApplication>
+#include <QTest>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+// While a walk runs, the widgets see no focus events: the focus still moves through Qt's chain,
+// but no handler hands it on (an option of the start window passes it to a name box at once), so
+// each step shows where the key itself went.
+class FocusEventsHeld final : public QObject {
+public:
+    FocusEventsHeld() { QApplication::instance()->installEventFilter(this); }
+    ~FocusEventsHeld() override { QApplication::instance()->removeEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        return event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut;
+    }
+};
+
+class KeyboardReach : public ::testing::Test {
+protected:
+    KeyboardReach() {
+        qttest::application();
+        platform.attach(app.runtime);
+        app.runtime.setTimerFloor(15);
+    }
+    void TearDown() override {
+        for (forms::Form* form : app.runtime.forms()) platform.destroyForm(*form);
+        QCoreApplication::processEvents();
+    }
+
+    // The widget the window made for a control, found as the window system sees it: nothing is
+    // made by looking.
+    QWidget* existingWidget(const forms::Control& control) {
+        QWidget* window = platform.windowOf(control.form());
+        return window ? window->findChild<QWidget*>(QString::fromStdString(control.name()))
+                      : nullptr;
+    }
+
+    std::string focusedName() {
+        const QWidget* focus = QApplication::focusWidget();
+        return focus ? focus->objectName().toStdString() : "(nothing)";
+    }
+
+    // From the first control of the runtime's tab order, as many presses of `key` as the order
+    // has controls, and the name of the focused widget after each.
+    std::vector<std::string> walk(forms::Form& form, Qt::KeyboardModifiers modifiers) {
+        const auto order = app.runtime.tabOrder(form);
+        QWidget* first = existingWidget(*order.front());
+        if (!first) return {"no widget for " + order.front()->name()};
+        FocusEventsHeld held;
+        first->setFocus(Qt::TabFocusReason);
+        std::vector<std::string> seen;
+        for (std::size_t i = 0; i < order.size(); ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, modifiers);
+            seen.push_back(focusedName());
+        }
+        return seen;
+    }
+
+    void expectTabWalksTheRuntimesOrder(forms::Form& form) {
+        SCOPED_TRACE(form.name());
+        QWidget* window = platform.windowOf(form);
+        ASSERT_NE(window, nullptr);
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+        const auto order = app.runtime.tabOrder(form);
+        ASSERT_FALSE(order.empty());
+        std::vector<std::string> forward, backward;
+        for (std::size_t i = 1; i <= order.size(); ++i) {
+            forward.push_back(order[i % order.size()]->name());
+            backward.push_back(order[(order.size() - i) % order.size()]->name());
+        }
+        EXPECT_EQ(walk(form, Qt::NoModifier), forward) << "Tab";
+        EXPECT_EQ(walk(form, Qt::ShiftModifier), backward) << "Shift+Tab";
+    }
+
+    // Game > New, both names, X to go first.
+    void fillInTheStartWindow() {
+        app.start();
+        app.runtime.userMenu(app.gamer.Newg);
+        app.Start.Pl1.setText("Ann");
+        app.Start.Pl2.setText("Bob");
+        app.runtime.userClick(app.Start.Option1);
+    }
+
+    QTemporaryDir folder;
+    qtui::QtPlatform platform{folder.filePath("tesselby.lock")};
+    App app{platform};
+};
+
+TEST_F(KeyboardReach, GameWindowNotReadyAndInAGame) {
+    app.start();
+    expectTabWalksTheRuntimesOrder(app.gamer);
+    fillInTheStartWindow();
+    app.runtime.userClick(app.Start.Option4);
+    app.runtime.userMenu(app.Start.NewGame);
+    ASSERT_TRUE(app.gamer.isShown());
+    expectTabWalksTheRuntimesOrder(app.gamer);
+}
+
+TEST_F(KeyboardReach, StartWindowBeforeAndAfterComputerIsChosen) {
+    fillInTheStartWindow();
+    expectTabWalksTheRuntimesOrder(app.Start);
+    app.runtime.userClick(app.Start.Option3);
+    ASSERT_TRUE(app.Start.UseComp.enabled());
+    expectTabWalksTheRuntimesOrder(app.Start);
+}
+
+TEST_F(KeyboardReach, SideWindows) {
+    app.start();
+    for (forms::Form* side :
+         std::vector<forms::Form*>{&app.Scores, &app.Aboutit, &app.Helper, &app.Skin}) {
+        side->show();
+        if (!app.runtime.tabOrder(*side).empty()) expectTabWalksTheRuntimesOrder(*side);
+        side->unload();
+    }
+}
+
+// The way the README tells a player to watch a game: Shift+Tab in the X's name box reaches the
+// Watch button below the window's edge, and Space presses it.
+TEST_F(KeyboardReach, ShiftTabFromTheFirstNameAndSpaceStartAWatchedGame) {
+    fillInTheStartWindow();
+    app.runtime.userClick(app.Start.Option3);
+    QWidget* window = platform.windowOf(app.Start);
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+    app.runtime.setFocus(app.Start.Pl1);
+    ASSERT_EQ(focusedName(), "Pl1");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ShiftModifier);
+    ASSERT_EQ(focusedName(), "UseComp");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    EXPECT_TRUE(app.gamer.isShown());
+    EXPECT_TRUE(app.gamer.CvsC.value()) << "the computer plays both sides";
+}
+
+}  // namespace
