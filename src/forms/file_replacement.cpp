@@ -4,6 +4,7 @@
 
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -53,6 +54,24 @@ bool writeAll(int fd, std::string_view bytes) {
         offset += written;
     }
     return true;
+}
+
+// A limit on the length of the files this program writes (ulimit -f) takes no account of
+// reserved space, and would cut a rewrite short after the old content was overwritten.
+bool isWithinFileSizeLimit(off_t size) {
+    rlimit limit{};
+    return ::getrlimit(RLIMIT_FSIZE, &limit) != 0 || limit.rlim_cur == RLIM_INFINITY ||
+           static_cast<rlim_t>(size) <= limit.rlim_cur;
+}
+
+// Reserves the disk space for the first `size` bytes of `fd`, `length` bytes long now, without
+// changing its length: where the disk cannot hold them, this fails before a byte is overwritten.
+// A file system that cannot reserve space has none reserved.
+bool reserveSpace(int fd, off_t size, off_t length) {
+    if (size == 0 || ::fallocate(fd, FALLOC_FL_KEEP_SIZE, 0, size) == 0) return true;
+    if (errno == EOPNOTSUPP || errno == ENOSYS) return true;
+    (void)::ftruncate(fd, length);  // gives back what was reserved beyond the end
+    return false;
 }
 
 bool isUsersPlainFile(const struct stat& status) {
@@ -201,16 +220,12 @@ bool FileReplacement::commitTemporary() {
 }
 
 bool FileReplacement::commitInPlace() {
-    struct stat before {};
-    bool done = ::fstat(fd_, &before) == 0;
     const auto size = static_cast<off_t>(content_.size());
-    // The space is reserved before a byte is overwritten: where the disk cannot hold the new
-    // content, the old one stays as it was.
-    const int reserved = done && size > 0 ? ::posix_fallocate(fd_, 0, size) : 0;
-    if (reserved != 0 && reserved != EOPNOTSUPP) {
-        if (size > before.st_size) (void)::ftruncate(fd_, before.st_size);
-        done = false;
-    }
+    struct stat before {};
+    bool done = ::fstat(fd_, &before) == 0 && isWithinFileSizeLimit(size) &&
+                reserveSpace(fd_, size, before.st_size);
+    // The length is set only once the whole content is written: a rewrite cut short leaves no
+    // byte but those of the old content and the new.
     done = done && writeAll(fd_, content_) && ::ftruncate(fd_, size) == 0 && ::fdatasync(fd_) == 0;
     const bool closed = ::close(fd_) == 0;
     fd_ = -1;

@@ -4,8 +4,9 @@
 // Where the folder takes a new file, the content goes to a temporary file beside the target,
 // which then is renamed over it: a failure at any point leaves the earlier file whole. Where it
 // does not (a folder the user may not write, holding a file the user may), the file is rewritten
-// in place, with its space reserved first so that a full disk still leaves it as it was. Either
-// way the file keeps its owner and permissions.
+// in place, with its space reserved first so that a full disk still leaves it as it was, and its
+// length set only once the whole content is written. Either way the file keeps its owner and
+// permissions.
 //
 // The temporary files have names of their own (".<name>.tesselby-save-" and six letters or
 // digits), so that what an interrupted save left beside a file can be told apart from the

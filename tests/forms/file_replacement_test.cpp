@@ -18,6 +18,7 @@
 #include <iterator>
 #include <vector>
 
+#include "dies_at_first_write.h"
 #include "error_code_of.h"
 #include "full_disk.h"
 
@@ -31,6 +32,7 @@ namespace {
 constexpr uid_t Nobody = 65534;
 constexpr gid_t NoGroup = 65534;
 constexpr int CouldNotBecomeNobody = 255;
+constexpr int CouldNotStopAtWrites = 254;
 
 // 0 when `statement` raised no run-time error, else the error's number.
 int outcomeOf(const std::function<void()>& statement) {
@@ -143,6 +145,25 @@ TEST_F(ReplacingFilesAsAnotherUser, InPlaceAFullDiskLeavesTheFileAsItWas) {
     });
     EXPECT_EQ(outcome, number(ErrorCode::DeviceIoError));
     EXPECT_EQ(contents(game), "old\r\n");
+}
+
+// The space is reserved before anything is written, and the length set only after: a save
+// killed in between leaves the file as it was, with no zeros after it.
+TEST_F(ReplacingFilesAsAnotherUser, InPlaceASaveKilledBeforeItWritesLeavesTheFileAsItWas) {
+    const std::string old = "a saved game line\r\n";
+    const fs::path game = gameInReadOnlyFolder(old, 0600);
+    const std::vector<std::string> lines(100, std::string(99, 'x'));
+    const int outcome = asNobody([&] {
+        if (!dieAtFirstWrite()) _exit(CouldNotStopAtWrites);
+        save(game, lines);
+    });
+    if (outcome == CouldNotStopAtWrites) GTEST_SKIP() << "this system cannot stop at writes";
+    EXPECT_EQ(outcome, -1) << "the save was to be killed at its first write";
+    ASSERT_EQ(fs::file_size(game), old.size());
+    EXPECT_EQ(contents(game), old);
+    struct stat status {};
+    stat(game.c_str(), &status);
+    EXPECT_GE(status.st_blocks * 512, 100 * 101) << "space reserved for the new content";
 }
 
 TEST_F(ReplacingFilesAsAnotherUser, WhatTheUserMayNotWriteIsLeftAlone) {
