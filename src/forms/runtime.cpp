@@ -218,21 +218,22 @@ long long Runtime::nextWake() const {
 void Runtime::wakePlatform() { platform_.wakeAt(nextWake()); }
 
 void Runtime::passOverSleepers(const TimerQueue::Entry& limit) {
-    const auto before = [&](const TimerQueue::Entry& e) {
-        return std::tie(std::get<0>(e), std::get<1>(e), std::get<2>(e)) <
-               std::tie(std::get<0>(limit), std::get<1>(limit), std::get<2>(limit));
-    };
     while (!timers_.empty()) {
         const TimerQueue::Entry head = *timers_.entries().begin();
         Timer& timer = *std::get<3>(head);
-        if (!asleep(timer) || !before(head)) return;
-        // Its ticks fall every `step` ms from `due` on, each scheduled at the end of the one
-        // before. It takes up the first of them that lies after the limit in the queue's order.
+        // Compared whole, as the queue orders them: a sleeper due with the limit's timer, and
+        // scheduled at the same moment before it, would tick first.
+        if (!asleep(timer) || !(head < limit)) return;
+        // Passed over, its tick schedules the next one interval on, at its own due time and
+        // after whatever was scheduled before, as an awake tick schedules its next one at its
+        // end. Its ticks that fall before the limit's moment are passed over at once: nothing ran
+        // at their moments, or it would have been passed over then, so nothing was scheduled
+        // beside them. If the tick it lands on still comes before the limit, the next turn of
+        // the loop passes that one over too.
         const long long step = effectiveInterval(timer.peek().interval);
         const long long limitDue = std::get<0>(limit);
-        long long due = std::get<0>(head);
+        long long due = std::get<0>(head) + step;
         if (due < limitDue) due += (limitDue - due + step - 1) / step * step;
-        if (due == limitDue && due - step < std::get<1>(limit)) due += step;
         timers_.schedule(timer, due, due - step);
     }
 }

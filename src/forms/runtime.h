@@ -126,8 +126,8 @@ private:
     void run(const std::function<void()>& handler, const std::function<std::string()>& describe);
     long long clock() { return platform_.nowMs(); }
     void tick(Timer& timer);
-    // Moves the sleeping timers at the head of the queue on past `limit`, over ticks that would
-    // have changed nothing.
+    // Moves the sleeping timers at the head of the queue on past `limit`, in the queue's order,
+    // over ticks that would have changed nothing.
     void passOverSleepers(const TimerQueue::Entry& limit);
     void catchUpSleepers();
 

@@ -12,6 +12,7 @@ class Timer;
 class TimerQueue {
 public:
     // Due time, the moment the tick was scheduled at, the order of scheduling, the timer.
+    // Entries compare in the queue's order; the order of scheduling is never shared.
     using Entry = std::tuple<long long, long long, unsigned long long, Timer*>;
     using Node = std::set<Entry>::node_type;
 

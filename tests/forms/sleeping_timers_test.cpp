@@ -196,19 +196,99 @@ TEST_F(SleepingTimers, UnloadingTheFormStopsItsSleepers) {
 
 // ---- The same program with and without sleeping ------------------------------------------
 
+// Every tick of the form's timers reports a read the runtime cannot watch, so none ever sleeps.
+void keepAwake(forms::Runtime& runtime, forms::Form& form) {
+    for (forms::Control* control : form.controls()) {
+        if (control->kind() != forms::ControlKind::Timer) continue;
+        auto& timer = static_cast<forms::Timer&>(*control);
+        timer.Tick = [inner = timer.Tick, &runtime] {
+            inner();
+            runtime.noteUntracked();
+        };
+    }
+}
+
+std::string stamp(const std::string& what, virt::VirtualPlatform& clock) {
+    return std::string(what).append("@").append(std::to_string(clock.nowMs()));
+}
+
+template <class Window>
+struct World {
+    explicit World(bool awake) {
+        platform.attach(runtime);
+        if (awake) keepAwake(runtime, window);
+    }
+    virt::VirtualPlatform platform;
+    forms::Runtime runtime{platform};
+    std::vector<std::string> log;
+    Window window{runtime, platform, log};
+};
+
+// Two timers of one interval, armed at the same moment: the follower first, so at every moment
+// they share it ticks first. The leader reads the clock at every tick, so it never sleeps, and
+// writes from 500 ms on; the follower, asleep meanwhile, sees the word at its next tick.
+class Pair : public forms::Form {
+public:
+    Pair(forms::Runtime& rt, virt::VirtualPlatform& clock, std::vector<std::string>& log)
+        : forms::Form(rt, "Pair"), clock(clock), log(log) {
+        design(forms::FormDesign{.caption = "Pair"});
+        Said.design({});
+        Heard.design({});
+        Follower.design({.enabled = true, .interval = 100});
+        Leader.design({.enabled = true, .interval = 100});
+        on(Follower.Tick, &Pair::Follower_Timer);
+        on(Leader.Tick, &Pair::Leader_Timer);
+    }
+    forms::Label Said{*this, "Said"};
+    forms::Label Heard{*this, "Heard"};
+    forms::Timer Follower{*this, "Follower"};
+    forms::Timer Leader{*this, "Leader"};
+    int followerRuns = 0;
+    virt::VirtualPlatform& clock;
+    std::vector<std::string>& log;
+
+private:
+    void Leader_Timer() {
+        if (runtime().now() >= 500) Said.setCaption("go");
+    }
+    void Follower_Timer() {
+        ++followerRuns;
+        if (Heard.caption() == Said.caption()) return;
+        Heard.setCaption(Said.caption());
+        log.push_back(stamp("copied " + Said.caption(), clock));
+    }
+};
+
+TEST(SleepingTimersOrder, ASleeperPassedOverStaysAheadOfTheTimerDueWithItThatWasArmedAfterIt) {
+    for (bool awake : {false, true}) {
+        World<Pair> world(awake);
+        world.window.load();
+        world.platform.advance(1000);
+        EXPECT_EQ(world.log, (std::vector<std::string>{"copied go@600"}))
+            << (awake ? "awake" : "asleep");
+        // Asleep, the follower looked at 100, 600 and 700 ms only.
+        EXPECT_EQ(world.window.followerRuns, awake ? 10 : 3);
+    }
+}
+
 // A relay of timers with different beats, each passing a token on when it holds it; who takes
-// it first when several fall due together depends only on the queue's order.
+// it first when several fall due together depends only on the queue's order. T6 and T7 are a
+// pair as above: one beat, T7 armed first, T6 handing the token on to T7. T3 and T6 hold the
+// token until an even millisecond, reading the clock, so they stay awake while they wait.
 class Relay : public forms::Form {
 public:
+    static constexpr int count = 8;
+
     Relay(forms::Runtime& rt, virt::VirtualPlatform& clock, std::vector<std::string>& log)
         : forms::Form(rt, "Relay"), clock(clock), log(log) {
         design(forms::FormDesign{.caption = "Relay"});
         Token.design({.caption = "0"});
-        const int intervals[] = {1, 1, 3, 7, 50, 100};
-        for (int i = 0; i < 6; ++i) {
+        const int intervals[count] = {1, 1, 3, 7, 50, 100, 1, 1};
+        timers.resize(count);
+        for (int i : {0, 1, 2, 3, 4, 5, 7, 6}) {
             const std::string name = std::string("T").append(std::to_string(i));
-            timers.push_back(std::make_unique<forms::Timer>(*this, name));
-            timers[i]->design({.enabled = i % 2 == 0, .interval = intervals[i]});
+            timers[i] = std::make_unique<forms::Timer>(*this, name);
+            timers[i]->design({.enabled = i % 2 == 0 || i == 7, .interval = intervals[i]});
             timers[i]->Tick = [this, i] { pass(i); };
         }
     }
@@ -221,55 +301,42 @@ private:
     void pass(int i) {
         // Timer i takes the token i and hands on i + 1; the last one ends the relay.
         if (Token.caption() != std::to_string(i)) return;
-        log.push_back(std::string("T")
-                          .append(std::to_string(i))
-                          .append("@")
-                          .append(std::to_string(clock.nowMs())));
-        Token.setCaption(i < 5 ? std::to_string(i + 1) : "done");
+        if ((i == 3 || i == 6) && runtime().now() % 2 != 0) return;
+        log.push_back(stamp(std::string("T").append(std::to_string(i)), clock));
+        Token.setCaption(i < count - 1 ? std::to_string(i + 1) : "done");
     }
-};
-
-struct World {
-    explicit World(bool keepAwake) {
-        platform.attach(runtime);
-        if (!keepAwake) return;
-        // Every tick reports a read the runtime cannot watch, so no timer ever sleeps.
-        for (auto& timer : relay.timers) {
-            timer->Tick = [inner = timer->Tick, this] {
-                inner();
-                runtime.noteUntracked();
-            };
-        }
-    }
-    virt::VirtualPlatform platform;
-    forms::Runtime runtime{platform};
-    std::vector<std::string> log;
-    Relay relay{runtime, platform, log};
 };
 
 class SleepingTimersEquivalence : public ::testing::TestWithParam<unsigned> {};
 
 TEST_P(SleepingTimersEquivalence, TheSameScriptGivesTheSameTicksInTheSameOrderAsWithoutSleeping) {
-    World sleeping(false), awake(true);
+    World<Relay> sleeping(false), awake(true);
     std::mt19937 script(GetParam());
-    for (World* world : {&sleeping, &awake}) world->relay.load();
+    for (auto* world : {&sleeping, &awake}) world->window.load();
     for (int step = 0; step < 400; ++step) {
         const long long wait = std::uniform_int_distribution<int>(0, 40)(script);
         const int action = std::uniform_int_distribution<int>(0, 9)(script);
-        const int which = std::uniform_int_distribution<int>(0, 5)(script);
-        for (World* world : {&sleeping, &awake}) {
+        const int which = std::uniform_int_distribution<int>(0, Relay::count - 1)(script);
+        for (auto* world : {&sleeping, &awake}) {
             world->platform.advance(wait);
-            Relay& r = world->relay;
+            Relay& r = world->window;
             if (action < 5) {
                 r.Token.setCaption(std::to_string(which));
             } else if (action < 8) {
                 r.timers[which]->setEnabled(!r.timers[which]->enabled());
-            } else {
+            } else if (action < 9) {
                 r.timers[which]->setInterval(1 + which * action % 13);
+            } else {
+                // The pair afresh: one beat, armed at one moment, the follower first.
+                for (int i : {7, 6}) {
+                    r.timers[i]->setEnabled(false);
+                    r.timers[i]->setInterval(1 + which % 4);
+                    r.timers[i]->setEnabled(true);
+                }
             }
         }
     }
-    for (World* world : {&sleeping, &awake}) world->platform.advance(1000);
+    for (auto* world : {&sleeping, &awake}) world->platform.advance(1000);
     EXPECT_GT(sleeping.log.size(), 100u);
     EXPECT_EQ(sleeping.log, awake.log);
     EXPECT_LT(sleeping.platform.wakeUps, awake.platform.wakeUps / 2);
