@@ -9,7 +9,6 @@
 #include <QRadialGradient>
 
 #include <initializer_list>
-#include <utility>
 
 namespace art {
 namespace {
@@ -279,29 +278,35 @@ QImage drawStartGround() {
     return finished(image);
 }
 
-// Where the start window puts its labels (twips, as laid out in its control table), in pixels of
-// the picture behind them.
-QRect labelPlace(int left, int top, int width, int height) {
-    constexpr int twipsPerPixel = 15;
-    return QRect(left / twipsPerPixel, top / twipsPerPixel, width / twipsPerPixel,
-                 height / twipsPerPixel);
-}
+// A label of the start window as its plate sees it: where the label sits (twips, as laid out in
+// the window's control table) and how far its caption reaches when drawn (pixels, rounded up).
+// The labels' face, 8-point Liberation Sans or a face with its widths (Arimo, Nimbus Sans), is
+// wider than the one the table's widths were made for, so a plate follows the drawn caption.
+struct PlatedLabel {
+    int left, top;
+    int captionWidth;
+    Plate plate;
+};
 
-// Each plate reaches a little beyond its label on every side, so that its edge never runs under
-// the letters.
-QImage withPlates(QImage ground, std::initializer_list<std::pair<QRect, Plate>> plates) {
+// Each plate reaches beyond its caption on every side, so that its edge never runs under the
+// letters: three pixels before it, two after it, a pixel above and below its 13-pixel line.
+// Labels placed one under the other, 16 pixels apart, keep a pixel of ground between plates.
+QImage withPlates(QImage ground, std::initializer_list<PlatedLabel> labels) {
+    constexpr int twipsPerPixel = 15, lineHeight = 13;
     QImage image = ground.convertToFormat(QImage::Format_ARGB32_Premultiplied);
     QPainter painter(&image);
-    for (const auto& [place, plate] : plates)
-        paintPlate(painter, QRectF(place).adjusted(-3.5, -1.5, 4.5, 1.5), plate);
+    for (const PlatedLabel& label : labels) {
+        const QRectF line(label.left / twipsPerPixel, label.top / twipsPerPixel, label.captionWidth,
+                          lineHeight);
+        paintPlate(painter, line.adjusted(-3.5, -0.5, 2.5, 0.5), label.plate);
+    }
     painter.end();
     return finished(image);
 }
 
 // The names' labels: red "X's:" on ink, blue "O's:" on a pale plate.
 QImage drawStartBackground() {
-    return withPlates(drawStartGround(), {{labelPlace(120, 390, 255, 195), Plate::Ink},
-                                          {labelPlace(120, 750, 270, 195), Plate::Pale}});
+    return withPlates(drawStartGround(), {{120, 390, 18, Plate::Ink}, {120, 750, 20, Plate::Pale}});
 }
 
 QImage drawPanelBackground() {
@@ -317,14 +322,14 @@ QImage drawPanelBackground() {
 
 // The kind of player 2: "Computer:" and "Human:", both in deep blue.
 QImage drawPlayerKindPanel() {
-    return withPlates(drawPanelBackground(), {{labelPlace(210, 75, 720, 195), Plate::Pale},
-                                              {labelPlace(210, 315, 555, 195), Plate::Pale}});
+    return withPlates(drawPanelBackground(),
+                      {{210, 75, 52, Plate::Pale}, {210, 315, 39, Plate::Pale}});
 }
 
 // Who goes first: blue "O's:" above red "X'ss:".
 QImage drawFirstMovePanel() {
-    return withPlates(drawPanelBackground(), {{labelPlace(210, 75, 270, 195), Plate::Pale},
-                                              {labelPlace(210, 315, 330, 195), Plate::Ink}});
+    return withPlates(drawPanelBackground(),
+                      {{210, 75, 20, Plate::Pale}, {210, 315, 24, Plate::Ink}});
 }
 
 QImage drawProgramIcon() {

@@ -2,8 +2,9 @@
 // no skin folder at all: every label of the start window and the game window's status line,
 // score heading and score lines stand out from what lies behind them, a selected option button
 // looks pressed, a small picture button shows the keyboard focus and its whole picture, the
-// skin's description fits its box with even margins.
+// skin's description fits its box with even margins, and the built-in plates hold their labels.
 #include "app.h"
+#include "art/builtin_pictures.h"
 #include "game/skin_files.h"
 #include "qt_fixture.h"
 
@@ -71,6 +72,54 @@ Legibility legibilityOf(QWidget* text) {
     result.worst = behindLetters.front();
     result.typical = behindLetters[behindLetters.size() / 10];
     return result;
+}
+
+// ---- Where things are drawn ------------------------------------------------------------------
+
+// The box around what a text draws, in its container's pixels: the pixels that change when it
+// is hidden.
+QRect inkOf(QWidget* text) {
+    QWidget* ground = text->parentWidget();
+    const QImage with = ground->grab().toImage();
+    text->hide();
+    const QImage without = ground->grab().toImage();
+    text->show();
+    QRect ink;
+    for (int y = 0; y < with.height(); ++y) {
+        for (int x = 0; x < with.width(); ++x) {
+            if (with.pixel(x, y) != without.pixel(x, y)) ink |= QRect(x, y, 1, 1);
+        }
+    }
+    return ink;
+}
+
+// The box around the plate under `point`: the pixels joined to it where a picture with plates
+// differs from the same ground without them.
+QRect plateAt(const QImage& plated, const QImage& bare, QPoint point) {
+    auto onPlate = [&](QPoint p) {
+        return plated.rect().contains(p) && plated.pixel(p) != bare.pixel(p);
+    };
+    QRect plate;
+    std::vector<QPoint> todo;
+    std::vector<bool> seen(std::size_t(plated.width()) * std::size_t(plated.height()));
+    if (onPlate(point)) todo.push_back(point);
+    while (!todo.empty()) {
+        const QPoint p = todo.back();
+        todo.pop_back();
+        const std::size_t index = std::size_t(p.y()) * std::size_t(plated.width()) + p.x();
+        if (seen[index]) continue;
+        seen[index] = true;
+        plate |= QRect(p, QSize(1, 1));
+        for (QPoint step : {QPoint(1, 0), QPoint(-1, 0), QPoint(0, 1), QPoint(0, -1)}) {
+            if (onPlate(p + step)) todo.push_back(p + step);
+        }
+    }
+    return plate;
+}
+
+std::string describe(const QRect& r) {
+    return "(" + std::to_string(r.left()) + "," + std::to_string(r.top()) + ")-(" +
+           std::to_string(r.right()) + "," + std::to_string(r.bottom()) + ")";
 }
 
 // ---- The program with or without its skin -----------------------------------------------------
@@ -289,6 +338,42 @@ TEST_P(DefaultLook, TheSkinDescriptionKeepsTheSameMarginOnTheRightAsOnTheLeft) {
     const int right = box->parentWidget()->width() - (box->x() + box->width());
     EXPECT_GE(left, 2);
     EXPECT_EQ(right, left);
+}
+
+TEST_P(DefaultLook, EachBuiltInPlateHoldsItsLabelWithRoomToSpareAndTouchesNoOther) {
+    if (GetParam() != Look::BuiltIn) GTEST_SKIP() << "the default skin's labels have no plates";
+    fillInTheStartWindow();
+    struct Neighbours {
+        QImage plated, bare;
+        const forms::Label *upper, *lower;
+    };
+    const Neighbours neighbours[] = {
+        {app.Start.peek().picture.image(), art::startGround(), &app.Start.Label1,
+         &app.Start.Label2},
+        {app.Start.Frame1.picture().image(), art::panelBackground(), &app.Start.Label4,
+         &app.Start.Label5},
+        {app.Start.Frame2.picture().image(), art::panelBackground(), &app.Start.Label7,
+         &app.Start.Label6},
+    };
+    for (const Neighbours& pair : neighbours) {
+        QRect plates[2];
+        int n = 0;
+        for (const forms::Label* label : {pair.upper, pair.lower}) {
+            const std::string what = label->name() + " \"" + label->peek().caption + "\"";
+            const QRect ink = inkOf(widgetOf(*label));
+            ASSERT_FALSE(ink.isEmpty()) << what << " draws no text";
+            const QRect plate = plates[n++] = plateAt(pair.plated, pair.bare, ink.center());
+            // Within the plate's one-pixel edge, two pixels to spare at the sides and one above
+            // and below.
+            const QRect roomy = plate.adjusted(3, 2, -3, -2);
+            EXPECT_TRUE(roomy.contains(ink))
+                << what << " draws " << describe(ink) << " on the plate " << describe(plate);
+        }
+        // A pixel of ground at least between the two plates.
+        EXPECT_FALSE(plates[0].adjusted(-1, -1, 1, 1).intersects(plates[1]))
+            << pair.upper->name() << " on " << describe(plates[0]) << ", " << pair.lower->name()
+            << " on " << describe(plates[1]);
+    }
 }
 
 TEST_P(DefaultLook, TheSkinDescriptionFitsItsBoxWithoutScrollingSideways) {
