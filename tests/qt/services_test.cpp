@@ -11,6 +11,7 @@
 #include <fcntl.h>
 #include <filesystem>
 #include <functional>
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
@@ -86,25 +87,64 @@ class SingleInstance : public ::testing::Test {
 protected:
     void SetUp() override {
         qttest::application();
-        for (const char* name : {"XDG_RUNTIME_DIR", "TMPDIR"}) {
+        for (const char* name : Environment) {
             if (const char* value = std::getenv(name)) saved_.emplace_back(name, value);
         }
     }
     void TearDown() override {
-        unsetenv("XDG_RUNTIME_DIR");
-        unsetenv("TMPDIR");
+        for (const char* name : Environment) unsetenv(name);
         for (const auto& [name, value] : saved_) setenv(name.c_str(), value.c_str(), 1);
     }
     QString lockPath() const { return folder.filePath("tesselby.lock"); }
-    // A start with no runtime folder, whose temporary folder is the test's own.
+    // A start with no runtime folder, whose temporary and cache folders are the test's own.
     void withoutRuntimeFolder() {
         unsetenv("XDG_RUNTIME_DIR");
         setenv("TMPDIR", folder.path().toLocal8Bit().constData(), 1);
+        setenv("XDG_CACHE_HOME", QFile::encodeName(cacheFolder()).constData(), 1);
     }
+    QString cacheFolder() const { return folder.filePath("cache"); }
     bool runningAsRoot() const { return geteuid() == 0; }
+
+    // Each leaves the folder `name` as someone else might have before the game first made it:
+    // writable by others, a link to a folder, or not the user's own.
+    using Leave = std::function<void(const QByteArray& name)>;
+    std::vector<std::pair<const char*, Leave>> unsafeFolders() const {
+        const auto folderWithMode = [](mode_t mode) {
+            return [mode](const QByteArray& name) {
+                ASSERT_EQ(mkdir(name.constData(), 0700) | chmod(name.constData(), mode), 0);
+            };
+        };
+        const QByteArray elsewhere = QFile::encodeName(folder.filePath("elsewhere"));
+        std::vector<std::pair<const char*, Leave>> ways = {
+            {"writable by all", folderWithMode(0777)},
+            {"writable by the group", folderWithMode(0770)},
+            {"a link to a folder",
+             [elsewhere](const QByteArray& name) {
+                 mkdir(elsewhere.constData(), 0700);
+                 ASSERT_EQ(symlink(elsewhere.constData(), name.constData()), 0);
+             }},
+        };
+        if (runningAsRoot()) {
+            ways.emplace_back("another user's", [](const QByteArray& name) {
+                ASSERT_EQ(mkdir(name.constData(), 0755) | chown(name.constData(), Nobody, Nobody),
+                          0);
+            });
+        }
+        return ways;
+    }
+    // Leaves `name` the way `leave` does, with a lock file in it that someone else holds.
+    std::unique_ptr<OtherProcess> leaveHeld(const QByteArray& name, const Leave& leave) {
+        std::filesystem::remove_all(name.constData());
+        leave(name);
+        const QString lockInIt = QFile::decodeName(name) + "/tesselby.lock";
+        QFile(lockInIt).open(QIODevice::WriteOnly);
+        return std::make_unique<OtherProcess>([lockInIt] { holdLockOn(lockInIt); });
+    }
     QTemporaryDir folder;
 
 private:
+    static constexpr const char* Environment[] = {"XDG_RUNTIME_DIR", "TMPDIR", "XDG_CACHE_HOME",
+                                                  "HOME"};
     std::vector<std::pair<std::string, std::string>> saved_;
 };
 
@@ -175,45 +215,70 @@ TEST_F(SingleInstance, WithoutRuntimeFolderTheLockLivesInAFolderOnlyTheUserCanWr
     EXPECT_TRUE(second.heldElsewhere());
 }
 
-TEST_F(SingleInstance, UnsafeFallbackFolderMeansAStartWithoutLock) {
+// Another user who makes the temporary folder's lock folder first cannot turn the single
+// instance off: the lock moves to the user's own cache folder.
+TEST_F(SingleInstance, UnsafeTemporaryLockFolderMovesTheLockToTheCacheFolder) {
     withoutRuntimeFolder();
-    const QString privateFolder = QFileInfo(qtui::InstanceLock::defaultPath()).path();
-    ASSERT_NE(privateFolder.toStdString(), folder.path().toStdString());
-    const QByteArray name = QFile::encodeName(privateFolder);
-    const QByteArray elsewhere = QFile::encodeName(folder.filePath("elsewhere"));
-    ASSERT_EQ(mkdir(elsewhere.constData(), 0700), 0);
-    QFile(folder.filePath("elsewhere/tesselby.lock")).open(QIODevice::WriteOnly);
+    const QByteArray temporary =
+        QFile::encodeName(QFileInfo(qtui::InstanceLock::defaultPath()).path());
+    ASSERT_NE(QFile::decodeName(temporary).toStdString(), cacheFolder().toStdString());
+    const QByteArray cache = QFile::encodeName(cacheFolder());
 
-    // Each leaves the folder as someone else might have, with a lock file in it that someone else
-    // holds.
-    const auto folderWithMode = [&](mode_t mode) {
-        return [&name, mode] {
-            ASSERT_EQ(mkdir(name.constData(), 0700) | chmod(name.constData(), mode), 0);
-        };
-    };
-    std::vector<std::pair<const char*, std::function<void()>>> cases = {
-        {"writable by all", folderWithMode(0777)},
-        {"writable by the group", folderWithMode(0770)},
-        {"a link to a folder",
-         [&] { ASSERT_EQ(symlink(elsewhere.constData(), name.constData()), 0); }},
-    };
-    if (runningAsRoot()) {
-        cases.emplace_back("another user's", [&] {
-            ASSERT_EQ(mkdir(name.constData(), 0755) | chown(name.constData(), Nobody, Nobody), 0);
+    for (const auto& [what, leave] : unsafeFolders()) {
+        const auto someoneElse = leaveHeld(temporary, leave);
+        ASSERT_TRUE(someoneElse->running()) << what;
+        std::filesystem::remove_all(cache.constData());  // made when missing
+
+        const QString path = qtui::InstanceLock::defaultPath();
+        EXPECT_EQ(path.toStdString(), (cacheFolder() + "/tesselby.lock").toStdString()) << what;
+        struct stat info {};
+        ASSERT_EQ(lstat(cache.constData(), &info), 0) << what;
+        EXPECT_EQ(info.st_mode & 07777, 0700u) << what;
+
+        // Two copies in one process open the file apart, as two processes do.
+        qtui::InstanceLock first(path);
+        qtui::InstanceLock second(qtui::InstanceLock::defaultPath());
+        EXPECT_FALSE(first.heldElsewhere()) << what;
+        EXPECT_TRUE(second.heldElsewhere()) << what;
+        first.release();
+
+        OtherProcess running([] {
+            static qtui::InstanceLock lock(qtui::InstanceLock::defaultPath());
+            if (lock.heldElsewhere()) _exit(1);
         });
+        ASSERT_TRUE(running.running()) << what;
+        EXPECT_TRUE(qtui::InstanceLock(qtui::InstanceLock::defaultPath()).heldElsewhere()) << what;
     }
-    for (const auto& [what, leave] : cases) {
-        std::filesystem::remove_all(name.constData());
-        leave();
-        const QString lockInIt = privateFolder + "/tesselby.lock";
-        QFile(lockInIt).open(QIODevice::WriteOnly);
-        OtherProcess someoneElse([&] { holdLockOn(lockInIt); });
-        ASSERT_TRUE(someoneElse.running()) << what;
+
+    // The cache folder of a user who names none, or names one that is no absolute path.
+    setenv("HOME", folder.filePath("home").toLocal8Bit().constData(), 1);
+    ASSERT_TRUE(QDir(folder.path()).mkdir("home"));
+    const QString inHome = folder.filePath("home/.cache/tesselby.lock");
+    unsetenv("XDG_CACHE_HOME");
+    EXPECT_EQ(qtui::InstanceLock::defaultPath().toStdString(), inHome.toStdString());
+    setenv("XDG_CACHE_HOME", "cache", 1);
+    EXPECT_EQ(qtui::InstanceLock::defaultPath().toStdString(), inHome.toStdString());
+}
+
+TEST_F(SingleInstance, UnsafeTemporaryAndCacheFoldersMeanAStartWithoutLock) {
+    withoutRuntimeFolder();
+    const QByteArray temporary =
+        QFile::encodeName(QFileInfo(qtui::InstanceLock::defaultPath()).path());
+    ASSERT_NE(QFile::decodeName(temporary).toStdString(), folder.path().toStdString());
+    const QByteArray cache = QFile::encodeName(cacheFolder());
+
+    for (const auto& [what, leave] : unsafeFolders()) {
+        const auto inTemporary = leaveHeld(temporary, unsafeFolders().front().second);
+        const auto inCache = leaveHeld(cache, leave);
+        ASSERT_TRUE(inTemporary->running() && inCache->running()) << what;
         EXPECT_FALSE(qtui::InstanceLock(qtui::InstanceLock::defaultPath()).heldElsewhere()) << what;
     }
 
-    std::filesystem::remove_all(name.constData());
-    QFile(privateFolder).open(QIODevice::WriteOnly);  // a plain file where the folder goes
+    for (const QByteArray& name : {temporary, cache}) {
+        std::filesystem::remove_all(name.constData());
+        QFile(QFile::decodeName(name)).open(QIODevice::WriteOnly);  // a plain file where it goes
+    }
+    EXPECT_TRUE(qtui::InstanceLock::defaultPath().isEmpty());
     EXPECT_FALSE(qtui::InstanceLock(qtui::InstanceLock::defaultPath()).heldElsewhere());
 }
 

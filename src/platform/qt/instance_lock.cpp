@@ -22,6 +22,12 @@ bool isPrivateFolder(const QByteArray& folder) {
            info.st_uid == geteuid() && (info.st_mode & (S_IWGRP | S_IWOTH)) == 0;
 }
 
+// The user's cache folder, where the base directories of the desktop put it.
+QString cacheFolder() {
+    const QString cache = qEnvironmentVariable("XDG_CACHE_HOME");
+    return QDir::isAbsolutePath(cache) ? cache : QDir::home().filePath(QStringLiteral(".cache"));
+}
+
 }  // namespace
 
 InstanceLock::InstanceLock(const QString& path) : path_(path) {}
@@ -63,7 +69,11 @@ QString InstanceLock::defaultPath() {
     // there, so that no one else can leave a file where it goes.
     const QString folder =
         QDir(QDir::tempPath()).filePath(QStringLiteral("tesselby-%1").arg(geteuid()));
-    return isPrivateFolder(QFile::encodeName(folder)) ? QDir(folder).filePath(LockName) : QString();
+    if (isPrivateFolder(QFile::encodeName(folder))) return QDir(folder).filePath(LockName);
+    // Someone else may have made that folder first, to turn the single instance off. The cache
+    // folder is the user's own: the lock goes there rather than nowhere.
+    const QString cache = cacheFolder();
+    return isPrivateFolder(QFile::encodeName(cache)) ? QDir(cache).filePath(LockName) : QString();
 }
 
 }  // namespace qtui

@@ -1,8 +1,8 @@
 #pragma once
-// One running copy of the program: an advisory lock on a file in the user's runtime folder. The
-// kernel drops it when the copy ends, however it ends, so a crash leaves nothing behind. Only a
-// lock that a running copy holds counts: a lock file that cannot be opened or locked, or that is
-// not the user's own, lets the game start.
+// One running copy of the program: an advisory lock on a file in a folder only the user can write
+// (the runtime folder where there is one). The kernel drops it when the copy ends, however it
+// ends, so a crash leaves nothing behind. Only a lock that a running copy holds counts: a lock
+// file that cannot be opened or locked, or that is not the user's own, lets the game start.
 #include <QString>
 
 namespace qtui {
@@ -20,7 +20,8 @@ public:
     void release();
 
     // In the runtime folder; without one, in a folder of the temporary folder that only the user
-    // can write. Empty, meaning no lock at all, when that folder is not safe to use.
+    // can write, or where that folder is not safe to use, in the user's cache folder. Empty,
+    // meaning no lock at all, when neither is safe.
     static QString defaultPath();
 
 private:
