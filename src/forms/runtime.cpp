@@ -142,12 +142,7 @@ void Runtime::setFocus(Control& control) {
 std::vector<Control*> Runtime::tabOrder(Form& form) {
     std::vector<Control*> order;
     for (Control* c : form.controls()) {
-        const auto kind = c->kind();
-        const bool focusable = kind == ControlKind::TextBox || kind == ControlKind::CommandButton ||
-                               kind == ControlKind::OptionButton || kind == ControlKind::CheckBox;
-        if (focusable && c->peek().tabStop && c->peek().tabIndex >= 0 && acceptsInput(*c)) {
-            order.push_back(c);
-        }
+        if (c->takesTabFocus() && acceptsInput(*c)) order.push_back(c);
     }
     std::stable_sort(order.begin(), order.end(), [](const Control* a, const Control* b) {
         return a->peek().tabIndex < b->peek().tabIndex;
