@@ -57,10 +57,11 @@ TEST_F(PictureFiles, AFileOfAnyOtherFormatIsAnInvalidPictureWhateverItsName) {
     ASSERT_GE(others.size(), 2u) << "no PNG or JPEG writer";
     others.emplace_back("GIF of an unknown version",
                         "GIF88a" + gifWithoutPixels(8, 6, 8, 6).substr(6));
-    for (const auto& [format, bytes] : others) {
+    for (const auto& other : others) {
+        const auto& [format, bytes] = other;
         ASSERT_FALSE(bytes.empty()) << format;
         for (const char* name : {"Back.bmp", "Bar1.gif"}) {
-            EXPECT_EQ(errorCodeOf([&] { Picture::load(file(name, bytes)); }),
+            EXPECT_EQ(errorCodeOf([&] { Picture::load(file(name, other.second)); }),
                       ErrorCode::InvalidPicture)
                 << format << " named " << name;
         }
