@@ -118,8 +118,12 @@ QRect plateAt(const QImage& plated, const QImage& bare, QPoint point) {
 }
 
 std::string describe(const QRect& r) {
-    return "(" + std::to_string(r.left()) + "," + std::to_string(r.top()) + ")-(" +
-           std::to_string(r.right()) + "," + std::to_string(r.bottom()) + ")";
+    return QString("(%1,%2)-(%3,%4)")
+        .arg(r.left())
+        .arg(r.top())
+        .arg(r.right())
+        .arg(r.bottom())
+        .toStdString();
 }
 
 // ---- The program with or without its skin -----------------------------------------------------
