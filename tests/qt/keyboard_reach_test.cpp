@@ -2,8 +2,7 @@
 // the widgets in exactly the order the runtime gives, wherever a control lies (the start window's
 // watched-game row sits below the window's visible edge), in every state that changes which
 // controls take the focus; and Space on the focused Watch button starts the watched game.
-#include "app.h"
-#include "qt_fixture.h"
+#include "program_fixture.h"
 
 #include <QApplication>
 #include <QTest>
@@ -27,18 +26,8 @@ protected:
     }
 };
 
-class KeyboardReach : public ::testing::Test {
+class KeyboardReach : public qttest::ProgramOnQtTest {
 protected:
-    KeyboardReach() {
-        qttest::application();
-        platform.attach(app.runtime);
-        app.runtime.setTimerFloor(15);
-    }
-    void TearDown() override {
-        for (forms::Form* form : app.runtime.forms()) platform.destroyForm(*form);
-        QCoreApplication::processEvents();
-    }
-
     // The widget the window made for a control, found as the window system sees it: nothing is
     // made by looking.
     QWidget* existingWidget(const forms::Control& control) {
@@ -93,10 +82,6 @@ protected:
         app.Start.Pl2.setText("Bob");
         app.runtime.userClick(app.Start.Option1);
     }
-
-    QTemporaryDir folder;
-    qtui::QtPlatform platform{folder.filePath("tesselby.lock")};
-    App app{platform};
 };
 
 TEST_F(KeyboardReach, GameWindowNotReadyAndInAGame) {

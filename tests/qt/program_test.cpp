@@ -1,7 +1,6 @@
 // The program's own windows on the Qt platform: the start-up window at its size, and the start
 // window's focus and shortcut rules working through real mouse clicks and keys.
-#include "app.h"
-#include "qt_fixture.h"
+#include "program_fixture.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -9,18 +8,8 @@
 
 namespace {
 
-class ProgramOnQt : public ::testing::Test {
+class ProgramOnQt : public qttest::ProgramOnQtTest {
 protected:
-    ProgramOnQt() {
-        qttest::application();
-        platform.attach(app.runtime);
-        app.runtime.setTimerFloor(15);
-    }
-    void TearDown() override {
-        for (forms::Form* form : app.runtime.forms()) platform.destroyForm(*form);
-        QCoreApplication::processEvents();
-    }
-
     // Game > New: the start window comes up with the focus in the first name box.
     void openStartWindow() {
         app.start();
@@ -38,10 +27,6 @@ protected:
         QTest::mouseClick(widget->window()->windowHandle(), Qt::LeftButton, {},
                           widget->mapTo(widget->window(), widget->rect().center()));
     }
-
-    QTemporaryDir folder;
-    qtui::QtPlatform platform{folder.filePath("tesselby.lock")};
-    App app{platform};
 };
 
 TEST_F(ProgramOnQt, StartUpShowsTheNotReadyGameWindowAtItsSize) {
