@@ -6,7 +6,7 @@
 #include "app.h"
 #include "art/builtin_pictures.h"
 #include "game/skin_files.h"
-#include "qt_fixture.h"
+#include "program_fixture.h"
 
 #include <QAbstractScrollArea>
 #include <QApplication>
@@ -198,11 +198,7 @@ protected:
 
     // Game > New, both names typed, X to go first against a human, the level left at Normal.
     void fillInTheStartWindow() {
-        app.start();
-        app.runtime.userMenu(app.gamer.Newg);
-        app.Start.Pl1.setText("Ann");
-        app.Start.Pl2.setText("Bob");
-        app.runtime.userClick(app.Start.Option1);
+        qttest::fillInTheStartWindow(app);
         app.runtime.userClick(app.Start.Option4);
     }
 

@@ -28,12 +28,8 @@ protected:
 
 class KeyboardReach : public qttest::ProgramOnQtTest {
 protected:
-    // The widget the window made for a control, found as the window system sees it: nothing is
-    // made by looking.
     QWidget* existingWidget(const forms::Control& control) {
-        QWidget* window = platform.windowOf(control.form());
-        return window ? window->findChild<QWidget*>(QString::fromStdString(control.name()))
-                      : nullptr;
+        return qttest::widgetNamedAfter(platform.windowOf(control.form()), control);
     }
 
     std::string focusedName() {
@@ -73,21 +69,12 @@ protected:
         EXPECT_EQ(walk(form, Qt::NoModifier), forward) << "Tab";
         EXPECT_EQ(walk(form, Qt::ShiftModifier), backward) << "Shift+Tab";
     }
-
-    // Game > New, both names, X to go first.
-    void fillInTheStartWindow() {
-        app.start();
-        app.runtime.userMenu(app.gamer.Newg);
-        app.Start.Pl1.setText("Ann");
-        app.Start.Pl2.setText("Bob");
-        app.runtime.userClick(app.Start.Option1);
-    }
 };
 
 TEST_F(KeyboardReach, GameWindowNotReadyAndInAGame) {
     app.start();
     expectTabWalksTheRuntimesOrder(app.gamer);
-    fillInTheStartWindow();
+    qttest::fillInTheStartWindow(app);
     app.runtime.userClick(app.Start.Option4);
     app.runtime.userMenu(app.Start.NewGame);
     ASSERT_TRUE(app.gamer.isShown());
@@ -95,7 +82,7 @@ TEST_F(KeyboardReach, GameWindowNotReadyAndInAGame) {
 }
 
 TEST_F(KeyboardReach, StartWindowBeforeAndAfterComputerIsChosen) {
-    fillInTheStartWindow();
+    qttest::fillInTheStartWindow(app);
     expectTabWalksTheRuntimesOrder(app.Start);
     app.runtime.userClick(app.Start.Option3);
     ASSERT_TRUE(app.Start.UseComp.enabled());
@@ -115,7 +102,7 @@ TEST_F(KeyboardReach, SideWindows) {
 // The way the README tells a player to watch a game: Shift+Tab in the X's name box reaches the
 // Watch button below the window's edge, and Space presses it.
 TEST_F(KeyboardReach, ShiftTabFromTheFirstNameAndSpaceStartAWatchedGame) {
-    fillInTheStartWindow();
+    qttest::fillInTheStartWindow(app);
     app.runtime.userClick(app.Start.Option3);
     QWidget* window = platform.windowOf(app.Start);
     window->activateWindow();

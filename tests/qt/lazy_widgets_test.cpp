@@ -42,9 +42,7 @@ struct Board : forms::Form {
 class LazyWidgets : public qttest::QtPlatformTest {
 protected:
     QWidget* made(const forms::Control& control) {
-        QWidget* client = platform.clientAreaOf(board);
-        return client ? client->findChild<QWidget*>(QString::fromStdString(control.name()))
-                      : nullptr;
+        return qttest::widgetNamedAfter(platform.clientAreaOf(board), control);
     }
     QColor colourAt(int xTwips, int yTwips) {
         return clientImage(board).pixelColor(xTwips / forms::TwipsPerPixel,
@@ -126,9 +124,7 @@ struct Reachable : forms::Form {
 class KeyboardWidgets : public qttest::QtPlatformTest {
 protected:
     QWidget* made(const forms::Control& control) {
-        QWidget* window = platform.windowOf(form);
-        return window ? window->findChild<QWidget*>(QString::fromStdString(control.name()))
-                      : nullptr;
+        return qttest::widgetNamedAfter(platform.windowOf(form), control);
     }
     Reachable form{runtime};
 };

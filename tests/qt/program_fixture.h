@@ -6,6 +6,15 @@
 
 namespace qttest {
 
+// Game > New, both names typed (Ann and Bob), X to go first.
+inline void fillInTheStartWindow(App& app) {
+    app.start();
+    app.runtime.userMenu(app.gamer.Newg);
+    app.Start.Pl1.setText("Ann");
+    app.Start.Pl2.setText("Bob");
+    app.runtime.userClick(app.Start.Option1);
+}
+
 class ProgramOnQtTest : public ::testing::Test {
 protected:
     ProgramOnQtTest() {

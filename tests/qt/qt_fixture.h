@@ -52,6 +52,12 @@ inline forms::Picture solidPicture(int width, int height, QColor colour) {
     return forms::Picture::fromImage(image);
 }
 
+// The widget made for a control inside `root`, found as the window system sees it: looking makes
+// nothing.
+inline QWidget* widgetNamedAfter(const QWidget* root, const forms::Control& control) {
+    return root ? root->findChild<QWidget*>(QString::fromStdString(control.name())) : nullptr;
+}
+
 inline bool near(QColor a, QColor b, int tolerance = 40) {
     return std::abs(a.red() - b.red()) <= tolerance &&
            std::abs(a.green() - b.green()) <= tolerance &&
