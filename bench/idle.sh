@@ -23,7 +23,7 @@ idle_seconds=${IDLE_SECONDS:-3}
 
 if [[ -z "${TESSELBY_BENCH_XVFB:-}" ]]; then
   exec env TESSELBY_BENCH_XVFB=1 RUNS="$runs" IDLE_SECONDS="$idle_seconds" \
-    bash "$(dirname "$0")/../tests/system/in_private_x.sh" bash "$0" "$build"
+    bash "$(dirname "$0")/../tests/system/in_private_x.bash" bash "$0" "$build"
 fi
 
 # The program keeps a single-instance lock; a private runtime folder keeps it from meeting a

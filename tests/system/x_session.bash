@@ -12,7 +12,7 @@ binary=$(realpath "$1")
 shots=$(mkdir -p "$2" && realpath "$2")
 
 if [[ -z "${TESSELBY_IN_XVFB:-}" ]]; then
-  exec env TESSELBY_IN_XVFB=1 bash "$(dirname "${BASH_SOURCE[0]}")/in_private_x.sh" bash "$0" "$binary" "$shots"
+  exec env TESSELBY_IN_XVFB=1 bash "$(dirname "${BASH_SOURCE[0]}")/in_private_x.bash" bash "$0" "$binary" "$shots"
 fi
 
 fail() {

@@ -3,7 +3,7 @@
 # number itself (-displayfd) and writes it once it accepts clients, so two sessions starting at
 # the same moment never meet on one display, as they can with xvfb-run -a.
 #
-#   in_private_x.sh COMMAND [ARGUMENT...]
+#   bash in_private_x.bash COMMAND [ARGUMENT...]
 set -euo pipefail
 
 ready=$(mktemp)
