@@ -3,11 +3,16 @@
 # number itself (-displayfd) and writes it once it accepts clients, so two sessions starting at
 # the same moment never meet on one display, as they can with xvfb-run -a.
 #
+# The server never resets (-noreset). By default Xvfb resets whenever its last fully connected
+# client leaves, and the reset drops every connection it has accepted but not yet answered: a
+# test's xdotool or xprop ending while the program or the window manager is still connecting
+# kills that one at start, at random and more often the busier the machine is.
+#
 #   bash in_private_x.bash COMMAND [ARGUMENT...]
 set -euo pipefail
 
 ready=$(mktemp)
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$ready" 2>/dev/null &
+Xvfb -displayfd 3 -noreset -screen 0 1024x768x24 -nolisten tcp 3>"$ready" 2>/dev/null &
 server=$!
 trap 'kill $server 2>/dev/null || true; wait $server 2>/dev/null || true; rm -f "$ready"' EXIT
 for _ in $(seq 200); do
