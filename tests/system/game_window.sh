@@ -12,7 +12,11 @@ if [[ -z "${TESSELBY_IN_XVFB:-}" ]]; then
   exec env TESSELBY_IN_XVFB=1 bash "$(dirname "$0")/in_private_x.bash" bash "$0" "$binary" "$shots"
 fi
 
-fail() { echo "game_window: $*" >&2; exit 1; }
+fail() {
+  echo "game_window: $*" >&2
+  [[ -s ${XDG_RUNTIME_DIR:-}/first.err ]] && echo "game_window: the program printed: $(cat "$XDG_RUNTIME_DIR/first.err")" >&2
+  exit 1
+}
 
 # A private runtime folder: the single-instance lock of a copy running elsewhere stays out of it.
 XDG_RUNTIME_DIR=$(mktemp -d)

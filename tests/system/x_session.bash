@@ -20,6 +20,8 @@ fail() {
   echo "$TEST_NAME: windows on the screen: $(visible_titles)" >&2
   [[ -n ${program:-} ]] && [[ -s $XDG_RUNTIME_DIR/program.err ]] &&
     echo "$TEST_NAME: the program printed: $(cat "$XDG_RUNTIME_DIR/program.err")" >&2
+  [[ -s ${XDG_RUNTIME_DIR:-}/window_manager.log ]] &&
+    echo "$TEST_NAME: the window manager printed: $(cat "$XDG_RUNTIME_DIR/window_manager.log")" >&2
   import -window root "$shots/${TEST_NAME}_failure.png" 2>/dev/null || true
   exit 1
 }
