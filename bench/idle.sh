@@ -21,6 +21,9 @@ build=$(realpath "${1:-build}")
 runs=${RUNS:-10}
 idle_seconds=${IDLE_SECONDS:-3}
 
+# On the system tests' private X server, which never resets: each run starts the program and its
+# measuring clients many times over, and a server that reset whenever the last of them left
+# would drop a program still connecting.
 if [[ -z "${TESSELBY_BENCH_XVFB:-}" ]]; then
   exec env TESSELBY_BENCH_XVFB=1 RUNS="$runs" IDLE_SECONDS="$idle_seconds" \
     bash "$(dirname "$0")/../tests/system/in_private_x.bash" bash "$0" "$build"
