@@ -8,7 +8,8 @@
 #
 #   bench/soak.sh [build-dir] [minutes]      (defaults: build, 70)
 #
-#   SOAK_WM=openbox   play under that window manager instead of none
+#   SOAK_WM=openbox   play under that window manager instead of none; it ends with the script,
+#                     also on a display the script did not make (TESSELBY_IN_XVFB=1, DISPLAY set)
 #   SOAK_GDB=0        run the program bare, without the debugger (a crash then leaves a core
 #                     file, named by /proc/sys/kernel/core_pattern, in the copy's folder)
 #   SOAK_LOG=DIR      where the copy of the program, its output and the screenshots stay
@@ -28,6 +29,7 @@ if [[ -z "${TESSELBY_IN_XVFB:-}" ]]; then
 fi
 
 TEST_NAME=soak
+WINDOW_MANAGER=${SOAK_WM:-}
 source "$(dirname "${BASH_SOURCE[0]}")/../tests/system/x_session.bash" "$@"
 
 ulimit -c unlimited
@@ -62,7 +64,10 @@ print $_exitcode
 print $_siginfo
 thread apply all bt
 EOF
-  gdb -q -batch -x "$SOAK_LOG/gdb.commands" --args ./tesselby </dev/null >"$gdb_log" 2>>"$err_log" &
+  # Ended with the script as x_session.bash ends the program; the debugger, ended, kills the
+  # program it runs.
+  setpriv --pdeathsig TERM gdb -q -batch -x "$SOAK_LOG/gdb.commands" --args ./tesselby \
+    </dev/null >"$gdb_log" 2>>"$err_log" &
   program=$!
   for _ in $(seq 200); do
     inferior=$(pgrep -P "$program" | head -1 || true)
@@ -95,11 +100,6 @@ report_end() {
   ps -eo pid,ppid,etimes,args >"$SOAK_LOG/processes_at_the_end.txt"
   exit 1
 }
-
-if [[ -n ${SOAK_WM:-} ]]; then
-  "$SOAK_WM" >/dev/null 2>&1 &
-  sleep 1
-fi
 
 start_watched_program
 game=$(wait_for_window Tesselby)

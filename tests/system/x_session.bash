@@ -37,8 +37,10 @@ cd "$(dirname "$binary")" || fail "cannot go to the program's folder"  # it runs
 # One twip is a fifteenth of a pixel.
 TWIPS_PER_PIXEL=15
 
+# What the session starts ends with it: the EXIT trap ends it, and should the script be killed
+# outright and run no trap, the kernel sends it SIGTERM (setpriv --pdeathsig).
 start_program() {
-  ./tesselby 2>>"$XDG_RUNTIME_DIR/program.err" &
+  setpriv --pdeathsig TERM ./tesselby 2>>"$XDG_RUNTIME_DIR/program.err" &
   program=$!
 }
 
@@ -267,7 +269,8 @@ board_shows() {
 # The window manager, when the test asks for one, is ready once it names itself on the screen.
 window_manager_ready() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
 if [[ -n ${WINDOW_MANAGER:-} ]]; then
-  "$WINDOW_MANAGER" --sm-disable >"$XDG_RUNTIME_DIR/window_manager.log" 2>&1 &
+  setpriv --pdeathsig TERM "$WINDOW_MANAGER" --sm-disable \
+    >"$XDG_RUNTIME_DIR/window_manager.log" 2>&1 &
   window_manager=$!
   poll 10 "$WINDOW_MANAGER to start" window_manager_ready
 fi
