@@ -3,12 +3,14 @@
 #include "art/builtin_pictures.h"
 #include "platform/qt/deferred_icons.h"
 #include "platform/qt/qt_platform.h"
+#include "platform/qt/x_display_check.h"
 
 #include <QApplication>
 #include <QIcon>
 #include <QPixmap>
 #include <chrono>
 #include <cstdint>
+#include <cstdio>
 
 namespace {
 
@@ -21,7 +23,14 @@ std::uint64_t seedFromClock() {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    // Without an X display Qt would abort with advice to reinstall; the program says what it needs.
+    qtui::XDisplayCheck display(argc, argv);
+    if (!display.problem().empty()) {
+        std::fprintf(stderr, "%s\n", display.problem().c_str());
+        return 1;
+    }
     QApplication application(argc, argv);
+    display.close();  // Qt has its own connection now
     QApplication::setApplicationName(QStringLiteral("tesselby"));
     QApplication::setWindowIcon(
         qtui::deferredIcon([] { return QIcon(QPixmap::fromImage(art::programIcon())); }));
