@@ -179,6 +179,50 @@ TEST_F(Input, TextSetByCodeShowsWithTheCaretAtTheStart) {
     EXPECT_EQ(entry.name.selStart(), 0);
 }
 
+// Two boxes in the tab order, and a control of every kind that takes the focus left out of it:
+// a tab stop with no place in the order.
+struct Unordered : forms::Form {
+    forms::TextBox first{*this, "first"};
+    forms::TextBox box{*this, "box"};
+    forms::TextBox memo{*this, "memo"};
+    forms::CommandButton button{*this, "button"};
+    forms::CommandButton pictured{*this, "pictured"};
+    forms::OptionButton option{*this, "option"};
+    forms::CheckBox check{*this, "check"};
+    forms::TextBox second{*this, "second"};
+    explicit Unordered(forms::Runtime& runtime) : Form(runtime, "Unordered") {
+        // clang-format off
+        design(FormDesign{.caption = "Unordered", .clientWidth = 4500, .clientHeight = 3000});
+        first.design({.left = 0, .top = 0, .width = 2000, .height = 300, .tabIndex = 0});
+        box.design({.left = 0, .top = 400, .width = 2000, .height = 300});
+        memo.design({.left = 0, .top = 800, .width = 2000, .height = 600, .multiLine = true});
+        button.design({.left = 0, .top = 1500, .width = 900, .height = 300, .caption = "Go"});
+        pictured.design({.left = 1000, .top = 1500, .width = 900, .height = 300,
+                         .picture = qttest::solidPicture(10, 10, Qt::white), .graphical = true});
+        option.design({.left = 0, .top = 1900, .width = 900, .height = 300, .caption = "Easy"});
+        check.design({.left = 1000, .top = 1900, .width = 900, .height = 300, .caption = "Sound"});
+        second.design({.left = 0, .top = 2400, .width = 2000, .height = 300, .tabIndex = 1});
+        // clang-format on
+    }
+};
+
+TEST_F(Input, TabAndShiftTabPassByEveryControlLeftOutOfTheTabOrder) {
+    Unordered form(runtime);
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(platform.windowOf(form)));
+    auto pressFourTimes = [&](Qt::KeyboardModifiers modifiers) {
+        std::string seen;
+        for (int i = 0; i < 4; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, modifiers);
+            seen += QApplication::focusWidget()->objectName().toStdString() + " ";
+        }
+        return seen;
+    };
+    EXPECT_EQ(pressFourTimes(Qt::NoModifier), "second first second first ");
+    EXPECT_EQ(pressFourTimes(Qt::ShiftModifier), "second first second first ");
+    platform.destroyForm(form);
+}
+
 // A window with a picture that unloads it when clicked, the way an Ok button closes a side
 // window, and goes on with a message box while its window is gone.
 struct SelfClosing : forms::Form {

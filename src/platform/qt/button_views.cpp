@@ -27,17 +27,13 @@ void refreshButton(QAbstractButton& button, const forms::Design& state, forms::P
     }
 }
 
-Qt::FocusPolicy focusPolicyOf(const forms::Design& state) {
-    return state.tabStop ? Qt::StrongFocus : Qt::ClickFocus;
-}
-
 }  // namespace
 
 // ---- CommandButtonView ------------------------------------------------------------------
 
 CommandButtonView::CommandButtonView(forms::CommandButton& button, QWidget* parent)
     : QPushButton(parent), ControlView(button) {
-    setFocusPolicy(focusPolicyOf(state()));
+    setFocusPolicy(focusPolicyOfTabOrder());
     setAutoDefault(false);
     connect(this, &QAbstractButton::clicked, this, [this] { runtime().userClick(control()); });
     refresh(forms::Property::Everything);
@@ -65,7 +61,7 @@ void CommandButtonView::focusInEvent(QFocusEvent* event) {
 
 OptionButtonView::OptionButtonView(forms::OptionButton& option, QWidget* parent)
     : QRadioButton(parent), ControlView(option) {
-    setFocusPolicy(focusPolicyOf(state()));
+    setFocusPolicy(focusPolicyOfTabOrder());
     setAutoExclusive(false);  // the runtime clears the other options of the container
     connect(this, &QAbstractButton::clicked, this, [this] {
         runtime().userClick(control());
@@ -95,7 +91,7 @@ Qt::CheckState checkStateOf(int value) {
 
 CheckBoxView::CheckBoxView(forms::CheckBox& box, QWidget* parent)
     : QCheckBox(parent), ControlView(box) {
-    setFocusPolicy(focusPolicyOf(state()));
+    setFocusPolicy(focusPolicyOfTabOrder());
     setTristate(true);  // 2 is the greyed state; a click never gets there, only code does
     connect(this, &QAbstractButton::clicked, this, [this] {
         runtime().userClick(control());

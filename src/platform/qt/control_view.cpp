@@ -32,6 +32,10 @@ void ControlView::refreshCommon(forms::Property what) {
     if (touches(what, forms::Property::ToolTip)) w->setToolTip(toQString(state().toolTip));
 }
 
+Qt::FocusPolicy ControlView::focusPolicyOfTabOrder() const {
+    return control_.takesTabFocus() ? Qt::StrongFocus : Qt::ClickFocus;
+}
+
 void ControlView::clickIfReleasedInside(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton) return;
     if (!widget()->rect().contains(event->position().toPoint())) return;

@@ -5,6 +5,8 @@
 #include "forms/controls.h"
 #include "forms/platform.h"
 
+#include <QtCore/qnamespace.h>
+
 class QMouseEvent;
 class QWidget;
 
@@ -35,6 +37,11 @@ protected:
     void refreshCommon(forms::Property what);
     // Where the widget goes; kinds that size themselves to their content override it.
     virtual QRect placement() const;
+
+    // Whether the Tab key stops at the widget: exactly when the runtime's tab order holds its
+    // control, so that Qt's focus chain and the runtime's order cannot disagree. A click gives
+    // the focus either way.
+    Qt::FocusPolicy focusPolicyOfTabOrder() const;
 
     // A left-button release inside the widget is a click.
     void clickIfReleasedInside(QMouseEvent* event);

@@ -12,7 +12,7 @@ namespace qtui {
 
 MemoView::MemoView(forms::TextBox& box, QWidget* parent)
     : QPlainTextEdit(parent), ControlView(box) {
-    setFocusPolicy(state().tabStop ? Qt::StrongFocus : Qt::ClickFocus);
+    setFocusPolicy(focusPolicyOfTabOrder());
     setReadOnly(state().locked);
     setTabChangesFocus(true);
     const auto bars = state().scrollBars ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff;

@@ -13,7 +13,7 @@ namespace qtui {
 
 PictureButton::PictureButton(forms::Control& control, QWidget* parent)
     : QAbstractButton(parent), ControlView(control) {
-    setFocusPolicy(state().tabStop ? Qt::StrongFocus : Qt::ClickFocus);
+    setFocusPolicy(focusPolicyOfTabOrder());
     connect(this, &QAbstractButton::clicked, this,
             [this] { runtime().userClick(this->control()); });
     refresh(forms::Property::Everything);

@@ -32,7 +32,7 @@ void refreshTextBoxLook(QWidget& box, const forms::Design& state, forms::Propert
 }
 
 TextView::TextView(forms::TextBox& box, QWidget* parent) : QLineEdit(parent), ControlView(box) {
-    setFocusPolicy(state().tabStop ? Qt::StrongFocus : Qt::ClickFocus);
+    setFocusPolicy(focusPolicyOfTabOrder());
     // The maximum length limits what the user puts in (see room), not what the program writes:
     // a loaded game may bring a longer name, and it shows whole.
     setMaxLength(32767);
