@@ -12,7 +12,9 @@
 set -euo pipefail
 
 ready=$(mktemp)
-Xvfb -displayfd 3 -noreset -screen 0 1024x768x24 -nolisten tcp 3>"$ready" 2>/dev/null &
+# Ended by the trap below, or by the kernel should this script be killed outright (--pdeathsig).
+setpriv --pdeathsig TERM Xvfb -displayfd 3 -noreset -screen 0 1024x768x24 -nolisten tcp \
+  3>"$ready" 2>/dev/null &
 server=$!
 trap 'kill $server 2>/dev/null || true; wait $server 2>/dev/null || true; rm -f "$ready"' EXIT
 for _ in $(seq 200); do
