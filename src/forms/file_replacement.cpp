@@ -2,6 +2,7 @@
 
 #include <QRandomGenerator>
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/resource.h>
@@ -9,7 +10,13 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <climits>
+#include <cstdlib>
+#include <deque>
+#include <fstream>
 #include <optional>
+#include <utility>
+#include <vector>
 
 namespace forms {
 namespace fs = std::filesystem;
@@ -19,20 +26,45 @@ constexpr std::string_view TemporaryMark = ".tesselby-save-";
 constexpr std::string_view RandomCharacters =
     "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
 constexpr std::size_t RandomLength = 6;
+constexpr int MostTemporaryNamesTried = 100;
+constexpr int MostLooksForAFile = 10;
 constexpr int MostLinksFollowed = 40;  // as many as the kernel follows
 
-std::string temporaryPrefix(const fs::path& target) {
+class Descriptor {
+public:
+    Descriptor() = default;
+    explicit Descriptor(int fd) : fd_(fd) {}
+    Descriptor(Descriptor&& other) noexcept : fd_(other.release()) {}
+    Descriptor& operator=(Descriptor&& other) noexcept {
+        if (this != &other) reset(other.release());
+        return *this;
+    }
+    ~Descriptor() { reset(-1); }
+
+    int get() const { return fd_; }
+    explicit operator bool() const { return fd_ >= 0; }
+    int release() { return std::exchange(fd_, -1); }
+    void reset(int fd) {
+        if (fd_ >= 0) ::close(fd_);
+        fd_ = fd;
+    }
+
+private:
+    int fd_ = -1;
+};
+
+std::string temporaryPrefix(const std::string& name) {
     // Appended, not "." + name: GCC 12 at -O3 warns falsely of overlapping copies in the latter.
     std::string prefix(1, '.');
-    prefix += target.filename().string();
+    prefix += name;
     prefix += TemporaryMark;
     return prefix;
 }
 
-bool isTemporaryOf(const fs::path& target, const std::string& name) {
-    const std::string prefix = temporaryPrefix(target);
-    return name.size() == prefix.size() + RandomLength && name.starts_with(prefix) &&
-           name.find_first_not_of(RandomCharacters, prefix.size()) == std::string::npos;
+bool isTemporaryOf(const std::string& name, std::string_view candidate) {
+    const std::string prefix = temporaryPrefix(name);
+    return candidate.size() == prefix.size() + RandomLength && candidate.starts_with(prefix) &&
+           candidate.find_first_not_of(RandomCharacters, prefix.size()) == std::string::npos;
 }
 
 std::string randomPart() {
@@ -56,12 +88,26 @@ bool writeAll(int fd, std::string_view bytes) {
     return true;
 }
 
-// A limit on the length of the files this program writes (ulimit -f) takes no account of
-// reserved space, and would cut a rewrite short after the old content was overwritten.
+// A limit on the length of the files this program writes (ulimit -f) ends the program at the
+// first write past it, and takes no account of reserved space. Checked before anything is
+// written, it is a save that fails.
 bool isWithinFileSizeLimit(off_t size) {
     rlimit limit{};
     return ::getrlimit(RLIMIT_FSIZE, &limit) != 0 || limit.rlim_cur == RLIM_INFINITY ||
            static_cast<rlim_t>(size) <= limit.rlim_cur;
+}
+
+// The permissions a file made now gets: read/write for all but those the user's umask takes
+// away. The umask is read where the system shows it, as setting it to learn it would change it
+// for a moment for every thread. Where it does not show it, only the user may read the file.
+mode_t permissionsOfNewFiles() {
+    std::ifstream status("/proc/self/status");
+    for (std::string line; std::getline(status, line);) {
+        if (line.starts_with("Umask:")) {
+            return 0666 & ~static_cast<mode_t>(std::strtoul(line.c_str() + 6, nullptr, 8));
+        }
+    }
+    return 0600;
 }
 
 // Reserves the disk space for the first `size` bytes of `fd`, `length` bytes long now, without
@@ -78,69 +124,201 @@ bool isUsersPlainFile(const struct stat& status) {
     return S_ISREG(status.st_mode) && status.st_uid == ::geteuid();
 }
 
-// Whether `path` still names the file `file` describes, or another has taken its name.
-bool isAt(const struct stat& file, const fs::path& path) {
-    struct stat named {};
-    return ::lstat(path.c_str(), &named) == 0 && named.st_dev == file.st_dev &&
-           named.st_ino == file.st_ino;
+bool isSameFile(const struct stat& one, const struct stat& other) {
+    return one.st_dev == other.st_dev && one.st_ino == other.st_ino;
 }
 
-// Locks the temporary file `fd` just made at `path`, for as long as the save needs it: a save of
-// the same file removes only temporary files it can lock. One that ended between the making and
-// the locking may have taken the file for a leftover and removed it; it is then no longer at
-// `path`, and another is made. Where the file system cannot lock, no save can, so none removes
-// another's file either.
-bool lockAsMadeAt(int fd, const fs::path& path) {
-    while (::flock(fd, LOCK_EX) != 0 && errno == EINTR) {
+// Whether `name` in `folder` still names the file `file` describes, or another has taken it.
+bool isAt(const struct stat& file, int folder, const char* name) {
+    struct stat named {};
+    return ::fstatat(folder, name, &named, AT_SYMLINK_NOFOLLOW) == 0 && isSameFile(named, file);
+}
+
+bool isAt(int fd, int folder, const char* name) {
+    struct stat opened {};
+    return ::fstat(fd, &opened) == 0 && isAt(opened, folder, name);
+}
+
+// Locks the temporary file `fd` just made as `name`, for as long as the save needs it: a save of
+// the same file removes only temporary files it can lock. Without waiting: whoever holds it
+// (another program that opened it, a save that took it for a leftover) could hold it for ever.
+// One that ended between the making and the locking may have removed it; it is then no longer
+// at `name`. Where the file system cannot lock, no save can, so none removes another's file
+// either.
+bool lockAsMade(int fd, int folder, const char* name) {
+    int locked = 0;
+    do {
+        locked = ::flock(fd, LOCK_EX | LOCK_NB);
+    } while (locked != 0 && errno == EINTR);
+    if (locked != 0 && errno == EWOULDBLOCK) return false;
+    return isAt(fd, folder, name);
+}
+
+// Removes the temporary file `name` in `folder` when it is what an interrupted save left: a
+// plain file of this user's that no save holds. It is removed while locked, and only while its
+// name still leads to the locked file: a save that held it until just now has renamed it to the
+// saved file.
+void removeIfLeftover(int folder, const char* name) {
+    struct stat named {};
+    if (::fstatat(folder, name, &named, AT_SYMLINK_NOFOLLOW) != 0 || !isUsersPlainFile(named)) {
+        return;
     }
-    struct stat made {};
-    return ::fstat(fd, &made) == 0 && isAt(made, path);
-}
-
-// Removes the temporary file at `path` when it is what an interrupted save left: a plain file
-// of this user's that no save holds. It is removed while locked, and only while its name still
-// leads to the locked file: a save that held it until just now has renamed it to the saved file.
-void removeIfLeftover(const fs::path& path) {
-    struct stat named {};
-    if (::lstat(path.c_str(), &named) != 0 || !isUsersPlainFile(named)) return;
     // For writing, as some network file systems lock only files opened so.
-    const int fd = ::open(path.c_str(), O_WRONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY);
-    if (fd < 0) return;
+    const Descriptor file(
+        ::openat(folder, name, O_WRONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY));
+    if (!file) return;
     struct stat held {};
-    if (::flock(fd, LOCK_EX | LOCK_NB) == 0 && ::fstat(fd, &held) == 0 && isUsersPlainFile(held) &&
-        isAt(held, path)) {
-        ::unlink(path.c_str());
+    if (::flock(file.get(), LOCK_EX | LOCK_NB) == 0 && ::fstat(file.get(), &held) == 0 &&
+        isUsersPlainFile(held) && isAt(held, folder, name)) {
+        ::unlinkat(folder, name, 0);
     }
-    ::close(fd);
 }
 
-// Whether a save follows the link at `link`, by the rule the kernel keeps where links are
-// protected: in a folder that everyone may write and that keeps their files apart (sticky, as
-// /tmp), another user could have put the link there to point at any file of this user's, so
-// it is followed only when it is this user's or belongs to the folder's owner.
-bool mayFollow(const fs::path& link, const struct stat& linkStatus) {
-    if (linkStatus.st_uid == ::geteuid()) return true;
-    const fs::path folderPath = link.has_parent_path() ? link.parent_path() : fs::path(".");
-    struct stat folder {};
-    if (::stat(folderPath.c_str(), &folder) != 0) return false;
+// Whether a save follows the link `link` in `folder`, by the rule the kernel keeps where links
+// are protected: in a folder that everyone may write and that keeps their files apart (sticky,
+// as /tmp), another user could have put the link there to point at any file or folder of this
+// user's, so it is followed only when it is this user's or belongs to the folder's owner.
+bool mayFollow(int folder, const struct stat& link) {
+    if (link.st_uid == ::geteuid()) return true;
+    struct stat status {};
+    if (::fstat(folder, &status) != 0) return false;
     constexpr mode_t Shared = S_ISVTX | S_IWOTH;
-    return (folder.st_mode & Shared) != Shared || folder.st_uid == linkStatus.st_uid;
+    return (status.st_mode & Shared) != Shared || status.st_uid == link.st_uid;
 }
 
-// What lies at the end of the links at `path`, each followed from its own folder. Nothing when
-// one of them may not be followed, cannot be read or they go round in a loop.
-std::optional<fs::path> endOfLinks(const fs::path& path) {
-    fs::path current = path;
-    for (int followed = 0; followed <= MostLinksFollowed; ++followed) {
-        struct stat status {};
-        if (::lstat(current.c_str(), &status) != 0 || !S_ISLNK(status.st_mode)) return current;
-        if (!mayFollow(current, status)) return std::nullopt;
-        std::error_code error;
-        const fs::path linked = fs::read_symlink(current, error);
-        if (error) return std::nullopt;
-        current = current.parent_path() / linked;  // an absolute link replaces the whole path
+// The names of a path in order, without the empty ones and the "." that change nothing; a path
+// that ends in a slash or "." ends in ".", so that its last name is the folder it names.
+std::vector<std::string> namesOf(std::string_view path) {
+    std::vector<std::string> names;
+    for (std::size_t start = 0; start <= path.size();) {
+        const std::size_t end = std::min(path.find('/', start), path.size());
+        const std::string_view name = path.substr(start, end - start);
+        if (!name.empty() && name != ".") names.emplace_back(name);
+        start = end + 1;
     }
-    return std::nullopt;
+    if (path.empty() || path.ends_with('/') || path.ends_with("/.") || path == ".") {
+        names.emplace_back(".");
+    }
+    return names;
+}
+
+// A name in a folder as it is, a link not followed: held open, so that what is learnt of it
+// holds for what is done with it.
+struct Entry {
+    Descriptor fd;
+    struct stat status {};
+};
+
+// Nothing, with errno telling why, when there is nothing to be found by that name.
+std::optional<Entry> lookUp(int folder, const std::string& name) {
+    Entry entry{Descriptor(::openat(folder, name.c_str(), O_PATH | O_NOFOLLOW | O_CLOEXEC)), {}};
+    if (!entry.fd || ::fstat(entry.fd.get(), &entry.status) != 0) return std::nullopt;
+    return entry;
+}
+
+Descriptor folderAt(const char* path) {
+    return Descriptor(::open(path, O_PATH | O_DIRECTORY | O_CLOEXEC));
+}
+
+// Where a save writes: the folder it found, held open, and the name in it.
+struct Destination {
+    Descriptor folder;
+    std::string name;
+    std::optional<Entry> file;  // what is there now, never a link; nothing for a new file
+};
+
+// Looks a path up the way the kernel does, a name at a time from a folder held open, except
+// that each link is followed only by the rule of mayFollow: links as folders too, as another
+// user's link in the middle of a path leads the save into a folder of this user's as surely as
+// one at its end leads it to a file.
+class PathLookup {
+public:
+    enum class Stop { Missing, Refused, Failed };
+
+    Stop stop() const { return stop_; }
+
+    // The folder `names` lead to from `folder`. An empty descriptor when there is none.
+    Descriptor enter(Descriptor folder, const std::vector<std::string>& names) {
+        std::deque<std::string> pending(names.begin(), names.end());
+        while (folder && !pending.empty()) {
+            const std::string name = std::move(pending.front());
+            pending.pop_front();
+            std::optional<Entry> entry = lookUp(folder.get(), name);
+            if (!entry) return fail(errno == ENOENT ? Stop::Missing : Stop::Failed);
+            if (S_ISDIR(entry->status.st_mode)) {
+                folder = std::move(entry->fd);
+            } else if (S_ISLNK(entry->status.st_mode)) {
+                const std::optional<std::string> linked = follow(folder.get(), *entry);
+                if (!linked) return {};
+                const std::vector<std::string> linkedNames = namesOf(*linked);
+                pending.insert(pending.begin(), linkedNames.begin(), linkedNames.end());
+                if (linked->starts_with('/')) folder = folderAt("/");
+            } else {
+                return fail(Stop::Failed);
+            }
+        }
+        if (!folder) return fail(Stop::Failed);
+        return folder;
+    }
+
+    // Where a save of `name` in `folder` writes. A link there stands for what it leads to, and
+    // one that leads to no file for itself, to be replaced by the saved file.
+    std::optional<Destination> find(Descriptor folder, std::string name) {
+        Descriptor ownFolder(::fcntl(folder.get(), F_DUPFD_CLOEXEC, 0));
+        if (!ownFolder) return failed(Stop::Failed);
+        const std::string ownName = name;
+        for (;;) {
+            std::optional<Entry> entry = lookUp(folder.get(), name);
+            if (!entry && errno == ENOENT) return Destination{std::move(ownFolder), ownName, {}};
+            if (!entry) return failed(Stop::Failed);
+            if (!S_ISLNK(entry->status.st_mode)) {
+                return Destination{std::move(folder), std::move(name), std::move(entry)};
+            }
+            const std::optional<std::string> linked = follow(folder.get(), *entry);
+            if (!linked) return std::nullopt;
+            std::vector<std::string> linkedNames = namesOf(*linked);
+            name = std::move(linkedNames.back());
+            linkedNames.pop_back();
+            if (linked->starts_with('/')) folder = folderAt("/");
+            folder = enter(std::move(folder), linkedNames);
+            if (!folder && stop_ == Stop::Missing) {
+                return Destination{std::move(ownFolder), ownName, {}};
+            }
+            if (!folder) return std::nullopt;
+        }
+    }
+
+private:
+    // What the link says, when it may be followed.
+    std::optional<std::string> follow(int folder, const Entry& link) {
+        if (--linksLeft_ < 0) return failed(Stop::Failed);
+        if (!mayFollow(folder, link.status)) return failed(Stop::Refused);
+        std::string linked(PATH_MAX, '\0');
+        const ssize_t length = ::readlinkat(link.fd.get(), "", linked.data(), linked.size());
+        if (length <= 0 || static_cast<std::size_t>(length) >= linked.size()) {
+            return failed(Stop::Failed);
+        }
+        linked.resize(static_cast<std::size_t>(length));
+        return linked;
+    }
+
+    Descriptor fail(Stop stop) {
+        stop_ = stop;
+        return {};
+    }
+
+    std::nullopt_t failed(Stop stop) {
+        stop_ = stop;
+        return std::nullopt;
+    }
+
+    int linksLeft_ = MostLinksFollowed;
+    Stop stop_ = Stop::Failed;
+};
+
+void closeFile(int& fd) {
+    if (fd >= 0) ::close(fd);
+    fd = -1;
 }
 
 }  // namespace
@@ -149,86 +327,155 @@ bool FileReplacement::open(const fs::path& path) {
     // A link stands for the file it points to: that file gets the content, the link stays. The
     // links are followed here rather than by the kernel, as the temporary file is made beside
     // the file they lead to.
-    const std::optional<fs::path> linkedFile = endOfLinks(path);
-    if (!linkedFile) return false;
-    target_ = *linkedFile;
-    struct stat existing {};
-    const bool exists = ::stat(target_.c_str(), &existing) == 0;
-    // A link to no file is replaced by the saved file.
-    if (!exists && errno == ENOENT) target_ = path;
-    // A read-only file is not replaced, although its folder would allow it.
-    if (exists && ::faccessat(AT_FDCWD, target_.c_str(), W_OK, AT_EACCESS) != 0) return false;
-    if (openTemporary()) {
-        if (!exists || keepOwnerAndPermissions(existing)) return true;
-        dropTemporary();
+    std::vector<std::string> folders = namesOf(path.native());
+    std::string name = std::move(folders.back());
+    folders.pop_back();
+    PathLookup lookup;
+    Descriptor folder = lookup.enter(folderAt(path.native().starts_with('/') ? "/" : "."), folders);
+    // A link on the way that may not be followed refuses the save, as one at its end does.
+    foundNoFolder_ = !folder && lookup.stop() != PathLookup::Stop::Refused;
+    if (!folder) return false;
+    if (!findFile(folder.get(), name)) return false;
+    switch (openTemporary()) {
+        case Temporary::Made: return true;
+        case Temporary::NoneFree: return false;
+        case Temporary::NotInThisFolder: break;
     }
-    // The file is opened as it is; its content changes only when the new one is committed. It is
-    // opened without waiting and checked as opened: a path turned into a pipe or a device since
-    // it was looked at must neither block the window nor take the content.
-    fd_ = ::open(target_.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC | O_NOCTTY | O_NONBLOCK, 0666);
-    struct stat opened {};
-    if (fd_ >= 0 && (::fstat(fd_, &opened) != 0 || !S_ISREG(opened.st_mode))) closeFile();
-    return fd_ >= 0;
+    if (inPlace_ >= 0) return true;
+    // A new file is made where no temporary one can be (a name too long to take the mark), and
+    // only where nothing has come to take its name meanwhile.
+    inPlace_ = ::openat(folder_, name_.c_str(),
+                        O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC | O_NOCTTY, 0666);
+    return inPlace_ >= 0;
 }
 
-FileReplacement::~FileReplacement() {
-    if (!temporary_.empty()) dropTemporary();
-    closeFile();
-}
-
-bool FileReplacement::openTemporary() {
-    const std::string prefix = temporaryPrefix(target_);
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        const fs::path candidate = target_.parent_path() / (prefix + randomPart());
-        fd_ = ::open(candidate.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd_ < 0 && errno != EEXIST) return false;
-        if (fd_ >= 0 && lockAsMadeAt(fd_, candidate)) {
-            temporary_ = candidate;
-            return true;
+// Finds where `name` in `folder` leads, and opens the file there if there is one. Another save
+// may replace that file by the time it is opened: it is then looked for again.
+bool FileReplacement::findFile(int folder, const std::string& name) {
+    for (int look = 0; look < MostLooksForAFile; ++look) {
+        std::optional<Destination> destination =
+            PathLookup().find(Descriptor(::fcntl(folder, F_DUPFD_CLOEXEC, 0)), name);
+        if (!destination) return false;
+        closeFile(folder_);
+        folder_ = destination->folder.release();
+        name_ = std::move(destination->name);
+        if (!destination->file) return true;
+        // A folder, a pipe or a device cannot be replaced by a renamed file: a plain file would
+        // take its place wherever the folder is writable (/dev/full for root, a pipe in a home
+        // folder).
+        if (!S_ISREG(destination->file->status.st_mode)) return false;
+        switch (openExisting(destination->file->status)) {
+            case Existing::Opened: return true;
+            case Existing::Refused: return false;
+            case Existing::Replaced: break;
         }
-        closeFile();
     }
     return false;
 }
 
-// Where the new file cannot have the old one's owner and group (another user's file that this
-// user may write), it would take that file from its owner: it is rewritten in place instead.
-bool FileReplacement::keepOwnerAndPermissions(const struct stat& existing) {
+// The file is opened as it is; its content changes only when the new one is committed. It is
+// opened without following a link and without waiting, and kept only if it is the very file that
+// was looked at: what lies at its name may have been swapped for a link, a pipe or a device
+// since. Opened for writing, it is also refused where the user may not write it (read-only,
+// although its folder would allow a replacement).
+FileReplacement::Existing FileReplacement::openExisting(const struct stat& inspected) {
+    Descriptor file(::openat(folder_, name_.c_str(),
+                             O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    struct stat opened {};
+    if (!file || ::fstat(file.get(), &opened) != 0 || !S_ISREG(opened.st_mode)) {
+        return Existing::Refused;
+    }
+    if (!isSameFile(opened, inspected)) return Existing::Replaced;
+    inPlace_ = file.release();
+    return Existing::Opened;
+}
+
+FileReplacement::~FileReplacement() { closeAll(); }
+
+// Made for this user alone, its permissions are the saved file's only once it is complete.
+FileReplacement::Temporary FileReplacement::openTemporary() {
+    const std::string prefix = temporaryPrefix(name_);
+    for (int attempt = 0; attempt < MostTemporaryNamesTried; ++attempt) {
+        const std::string name = prefix + randomPart();
+        Descriptor file(::openat(folder_, name.c_str(),
+                                 O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC | O_NOCTTY,
+                                 0600));
+        if (!file && errno != EEXIST) return Temporary::NotInThisFolder;
+        if (!file) continue;
+        if (lockAsMade(file.get(), folder_, name.c_str())) {
+            temporary_ = file.release();
+            temporaryName_ = name;
+            return Temporary::Made;
+        }
+        // Held by another program: this save's own file, given up.
+        if (isAt(file.get(), folder_, name.c_str())) ::unlinkat(folder_, name.c_str(), 0);
+    }
+    return Temporary::NoneFree;
+}
+
+// Gives the complete temporary file the saved file's owner and permissions: the old file's, or
+// for a new file those any file made now gets. Where it cannot have the old one's owner and group
+// (another user's file that this user may write), it would take that file from its owner: the
+// file is rewritten in place instead.
+bool FileReplacement::keepOwnerAndPermissions() {
+    if (inPlace_ < 0) {
+        // A file system without permissions of its own (FAT) may refuse; the file then has those
+        // it gives every file.
+        (void)::fchmod(temporary_, permissionsOfNewFiles());
+        return true;
+    }
+    struct stat existing {};
     // The owner first, as a change of owner may clear permission bits.
-    return ::fchown(fd_, existing.st_uid, existing.st_gid) == 0 &&
-           ::fchmod(fd_, existing.st_mode & 07777) == 0;
+    return ::fstat(inPlace_, &existing) == 0 &&
+           ::fchown(temporary_, existing.st_uid, existing.st_gid) == 0 &&
+           ::fchmod(temporary_, existing.st_mode & 07777) == 0;
 }
 
 bool FileReplacement::commit() {
-    if (fd_ < 0) return false;
-    return temporary_.empty() ? commitInPlace() : commitTemporary();
+    bool done = false;
+    if (temporary_ >= 0)
+        done = commitTemporary();
+    else if (inPlace_ >= 0)
+        done = commitInPlace();
+    closeAll();
+    return done;
 }
 
 bool FileReplacement::commitTemporary() {
     // Data on disk before the rename, or a crash could leave an empty file in the old one's place.
-    const bool written = writeAll(fd_, content_) && ::fdatasync(fd_) == 0;
+    const bool written = isWithinFileSizeLimit(static_cast<off_t>(content_.size())) &&
+                         writeAll(temporary_, content_) && ::fdatasync(temporary_) == 0;
+    if (!written) {
+        dropTemporary();
+        return false;
+    }
+    if (!keepOwnerAndPermissions()) {
+        dropTemporary();
+        return inPlace_ >= 0 && commitInPlace();
+    }
     // The file stays open, and so locked, until it is renamed; fdatasync has already told of
     // any failure to write it.
-    if (written && ::rename(temporary_.c_str(), target_.c_str()) == 0) {
-        temporary_.clear();
-        closeFile();
-        removeLeftovers();
-        return true;
+    if (::renameat(folder_, temporaryName_.c_str(), folder_, name_.c_str()) != 0) {
+        dropTemporary();
+        return false;
     }
-    dropTemporary();
-    return false;
+    temporaryName_.clear();
+    closeFile(temporary_);
+    removeLeftovers();
+    return true;
 }
 
 bool FileReplacement::commitInPlace() {
     const auto size = static_cast<off_t>(content_.size());
     struct stat before {};
-    bool done = ::fstat(fd_, &before) == 0 && isWithinFileSizeLimit(size) &&
-                reserveSpace(fd_, size, before.st_size);
+    bool done = ::fstat(inPlace_, &before) == 0 && isWithinFileSizeLimit(size) &&
+                reserveSpace(inPlace_, size, before.st_size);
     // The length is set only once the whole content is written: a rewrite cut short leaves no
     // byte but those of the old content and the new.
-    done = done && writeAll(fd_, content_) && ::ftruncate(fd_, size) == 0 && ::fdatasync(fd_) == 0;
-    const bool closed = ::close(fd_) == 0;
-    fd_ = -1;
+    done = done && writeAll(inPlace_, content_) && ::ftruncate(inPlace_, size) == 0 &&
+           ::fdatasync(inPlace_) == 0;
+    const bool closed = ::close(inPlace_) == 0;
+    inPlace_ = -1;
     return done && closed;
 }
 
@@ -236,25 +483,30 @@ bool FileReplacement::commitInPlace() {
 // of this user that bear this file's temporary name are removed, never a link or a folder, nor
 // the file of a save still in progress.
 void FileReplacement::removeLeftovers() const {
-    const fs::path folder = target_.has_parent_path() ? target_.parent_path() : fs::path(".");
-    std::error_code error;
-    for (fs::directory_iterator entry(folder, error), end; !error && entry != end;
-         entry.increment(error)) {
-        const fs::path& path = entry->path();
-        if (isTemporaryOf(target_, path.filename().string())) removeIfLeftover(path);
+    const int listing = ::openat(folder_, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (listing < 0) return;
+    DIR* const folder = ::fdopendir(listing);
+    if (folder == nullptr) {
+        ::close(listing);
+        return;
     }
+    while (const dirent* entry = ::readdir(folder)) {
+        if (isTemporaryOf(name_, entry->d_name)) removeIfLeftover(folder_, entry->d_name);
+    }
+    ::closedir(folder);
 }
 
 // Removed while still open, so while still locked: no other save can have taken its name.
 void FileReplacement::dropTemporary() {
-    ::unlink(temporary_.c_str());
-    temporary_.clear();
-    closeFile();
+    ::unlinkat(folder_, temporaryName_.c_str(), 0);
+    temporaryName_.clear();
+    closeFile(temporary_);
 }
 
-void FileReplacement::closeFile() {
-    if (fd_ >= 0) ::close(fd_);
-    fd_ = -1;
+void FileReplacement::closeAll() {
+    if (temporary_ >= 0) dropTemporary();
+    closeFile(inPlace_);
+    closeFile(folder_);
 }
 
 }  // namespace forms

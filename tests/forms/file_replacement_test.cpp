@@ -5,7 +5,12 @@
 #include "forms/textfile.h"
 
 #include <gtest/gtest.h>
+#include <fcntl.h>
 #include <grp.h>
+#include <sched.h>
+#include <sys/file.h>
+#include <sys/inotify.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -13,6 +18,8 @@
 #include <QTemporaryDir>
 
 #include <algorithm>
+#include <csignal>
+#include <cstdio>
 #include <fstream>
 #include <functional>
 #include <iterator>
@@ -31,7 +38,8 @@ namespace {
 
 constexpr uid_t Nobody = 65534;
 constexpr gid_t NoGroup = 65534;
-constexpr int CouldNotBecomeNobody = 255;
+constexpr uid_t Intruder = 65533;  // a user of no name, neither this one nor nobody
+constexpr int CouldNotBecomeTheUser = 255;
 constexpr int CouldNotStopAtWrites = 254;
 
 // 0 when `statement` raised no run-time error, else the error's number.
@@ -46,6 +54,39 @@ int waitFor(pid_t child) {
     int status = 0;
     waitpid(child, &status, 0);
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+// A watch on the files made in `folder` from now on, for openEachNewFile.
+int watchForNewFiles(const fs::path& folder) {
+    const int watch = inotify_init1(IN_CLOEXEC);
+    inotify_add_watch(watch, folder.c_str(), IN_CREATE);
+    return watch;
+}
+
+// Run in a child process: opens each file made in the watched `folder` as soon as it is told of
+// it, until a file named "done" is made; then ends with the number of files it could open (100 at
+// most). With `holdALock`, it keeps a shared lock on the first of them it can lock.
+[[noreturn]] void openEachNewFile(int watch, const fs::path& folder, bool holdALock) {
+    int opened = 0;
+    alignas(inotify_event) char events[4096];
+    for (;;) {
+        const ssize_t length = read(watch, events, sizeof events);
+        if (length <= 0) _exit(100);
+        for (ssize_t at = 0; at < length;) {
+            const auto* event = reinterpret_cast<const inotify_event*>(events + at);
+            at += static_cast<ssize_t>(sizeof(inotify_event) + event->len);
+            const std::string name = event->name;
+            if (name == "done") _exit(std::min(opened, 100));
+            const int fd = open((folder / name).c_str(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW);
+            if (fd < 0) continue;
+            ++opened;
+            if (holdALock && flock(fd, LOCK_SH | LOCK_NB) == 0) {
+                holdALock = false;  // and the file stays open
+            } else {
+                close(fd);
+            }
+        }
+    }
 }
 
 class ReplacingFiles : public testing::Test {
@@ -104,14 +145,21 @@ protected:
     }
 
     static int asNobody(const std::function<void()>& statement) {
+        return waitFor(startAs(Nobody, [&] { _exit(outcomeOf(statement)); }));
+    }
+
+    // A child process that has become the user `user` (and the group of that number) and does
+    // `work`.
+    static pid_t startAs(uid_t user, const std::function<void()>& work) {
         const pid_t child = fork();
         if (child == 0) {
-            if (setgroups(0, nullptr) != 0 || setgid(NoGroup) != 0 || setuid(Nobody) != 0) {
-                _exit(CouldNotBecomeNobody);
+            if (setgroups(0, nullptr) != 0 || setgid(user) != 0 || setuid(user) != 0) {
+                _exit(CouldNotBecomeTheUser);
             }
-            _exit(outcomeOf(statement));
+            work();
+            _exit(0);
         }
-        return waitFor(child);
+        return child;
     }
 
     // A folder nobody may read but not write, holding nobody's file `game.tby`.
@@ -183,6 +231,45 @@ TEST_F(ReplacingFilesAsAnotherUser, WhatTheUserMayNotWriteIsLeftAlone) {
     EXPECT_EQ(namesIn(own), std::vector<std::string>{"game.tby"});
 }
 
+// Another user keeps swapping the file they share with this user for their link to one of this
+// user's files: the save rewrites the file it looked at, or fails, and never writes through the
+// link.
+TEST_F(ReplacingFilesAsAnotherUser, AFileSwappedForALinkDuringASaveIsNotWrittenThrough) {
+    const fs::path precious = write(folder / "precious", "the user's own\n");
+    chown(precious.c_str(), Nobody, NoGroup);
+    const fs::path shared = folder / "shared";
+    fs::create_directory(shared);
+    chmod(shared.c_str(), 01777);
+    const fs::path game = write(shared / "game.tby", "old\r\n");
+    chown(game.c_str(), Intruder, Intruder);
+    chmod(game.c_str(), 0666);
+    const fs::path link = shared / "link";
+    fs::create_symlink(precious, link);
+    lchown(link.c_str(), Intruder, Intruder);
+    const pid_t swapper = startAs(Intruder, [&] {
+        while (renameat2(AT_FDCWD, game.c_str(), AT_FDCWD, link.c_str(), RENAME_EXCHANGE) == 0) {
+        }
+    });
+    const int outcome = asNobody([&] {
+        for (int i = 0; i < 3000; ++i) errorCodeOf([&] { save(game, {"game"}); });
+    });
+    kill(swapper, SIGKILL);
+    EXPECT_EQ(waitFor(swapper), -1) << "the swaps were to go on until stopped";
+    EXPECT_EQ(outcome, 0);
+    EXPECT_EQ(contents(precious), "the user's own\n");
+}
+
+TEST_F(ReplacingFilesAsAnotherUser, AnotherUserCannotOpenTheTemporaryFiles) {
+    const fs::path game = write(folder / "game.tby", "old\r\n");
+    chmod(game.c_str(), 0600);
+    const int watch = watchForNewFiles(folder);
+    const pid_t watcher = startAs(Nobody, [&] { openEachNewFile(watch, folder, false); });
+    close(watch);
+    for (int i = 0; i < 300; ++i) save(game, {"a private game"});
+    write(folder / "done", "");
+    EXPECT_EQ(waitFor(watcher), 0) << "temporary files the other user opened";
+}
+
 // The file is looked at before it is opened; what lies at the path by then may have changed.
 TEST_F(ReplacingFilesAsAnotherUser, APipeInPlaceOfTheFileIsRefusedWithoutWaitingForAReader) {
     const fs::path game = gameInReadOnlyFolder("old\r\n", 0600);
@@ -224,13 +311,15 @@ TEST_F(ReplacingFilesAsAnotherUser, AnotherUsersLinkInASharedStickyFolderIsNotFo
     ASSERT_EQ(asNobody([&] { fs::create_symlink(own, planted); }), 0);
     ASSERT_EQ(ownerOf(planted), Nobody);
     fs::create_symlink(planted, folder / "chain.tby");  // the user's own link leads to it
-    for (const fs::path& path : {planted, folder / "chain.tby"}) {
+    const fs::path plantedFolder = shared / "folder";   // and one of theirs to the user's folder
+    ASSERT_EQ(asNobody([&] { fs::create_symlink(folder, plantedFolder); }), 0);
+    for (const fs::path& path : {planted, folder / "chain.tby", plantedFolder / "profile"}) {
         EXPECT_EQ(outcomeOf([&] { save(path, {"game"}); }), number(ErrorCode::PermissionDenied))
             << path;
     }
     EXPECT_EQ(contents(own), "the user's own\n");
     EXPECT_TRUE(fs::is_symlink(planted));
-    EXPECT_EQ(namesIn(shared), std::vector<std::string>{"game.tby"});
+    EXPECT_EQ(namesIn(shared), (std::vector<std::string>{"folder", "game.tby"}));
 
     // Followed in a folder that is not sticky, and in a sticky folder of the link's owner.
     chmod(shared.c_str(), 0777);
@@ -240,6 +329,8 @@ TEST_F(ReplacingFilesAsAnotherUser, AnotherUsersLinkInASharedStickyFolderIsNotFo
     chmod(shared.c_str(), 01777);
     save(planted, {"two"});
     EXPECT_EQ(contents(own), "two\r\n");
+    save(plantedFolder / "profile", {"three"});
+    EXPECT_EQ(contents(own), "three\r\n");
     EXPECT_TRUE(fs::is_symlink(planted));
 }
 
@@ -283,6 +374,50 @@ TEST_F(ReplacingFiles, ASaveThatEndsLeavesTheTemporaryFileOfOneInProgress) {
     EXPECT_EQ(contents(game), "quick\r\n");
     ASSERT_TRUE(slow.commit());
     EXPECT_EQ(contents(game), "slow\r\n");
+    EXPECT_EQ(namesIn(folder), std::vector<std::string>{"game.tby"});
+}
+
+// Any program of the user's (or root) may open a temporary file and lock it.
+TEST_F(ReplacingFiles, ALockHeldOnATemporaryFileDoesNotMakeASaveWait) {
+    const fs::path game = write(folder / "game.tby", "old\r\n");
+    const int watch = watchForNewFiles(folder);
+    // On one processor, the holder woken by a new file mostly runs before the save goes on.
+    cpu_set_t oneProcessor;
+    CPU_ZERO(&oneProcessor);
+    CPU_SET(sched_getcpu(), &oneProcessor);
+    const pid_t holder = fork();
+    if (holder == 0) {
+        sched_setaffinity(0, sizeof oneProcessor, &oneProcessor);
+        openEachNewFile(watch, folder, true);
+    }
+    close(watch);
+    const pid_t saver = fork();
+    if (saver == 0) {
+        sched_setaffinity(0, sizeof oneProcessor, &oneProcessor);
+        alarm(10);  // a save that waits for the lock ends here, and the test fails
+        _exit(outcomeOf([&] {
+            for (int i = 0; i < 300; ++i) save(game, {"new"});
+        }));
+    }
+    EXPECT_EQ(waitFor(saver), 0);
+    write(folder / "done", "");
+    waitFor(holder);
+    EXPECT_EQ(contents(game), "new\r\n");
+    EXPECT_EQ(namesIn(folder), (std::vector<std::string>{"done", "game.tby"}));
+}
+
+TEST_F(ReplacingFiles, ASaveBeyondTheFileSizeLimitFailsAndTheProgramGoesOn) {
+    const fs::path game = write(folder / "game.tby", "old\r\n");
+    const pid_t child = fork();
+    if (child == 0) {
+        rlimit limit{};
+        getrlimit(RLIMIT_FSIZE, &limit);
+        limit.rlim_cur = 1000;
+        setrlimit(RLIMIT_FSIZE, &limit);
+        _exit(outcomeOf([&] { save(game, {std::string(2000, 'x')}); }));
+    }
+    EXPECT_EQ(waitFor(child), number(ErrorCode::DeviceIoError));
+    EXPECT_EQ(contents(game), "old\r\n");
     EXPECT_EQ(namesIn(folder), std::vector<std::string>{"game.tby"});
 }
 
