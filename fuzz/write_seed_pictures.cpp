@@ -1,8 +1,10 @@
 // Writes a small picture in every other format this Qt writes, the seeds from which the picture
 // fuzz target shows that no file but a BMP or a GIF is a skin picture, whatever Qt could make of
-// it. A picture with a long text and a progressive JPEG start the fuzzer near the costly files.
+// it. A picture with a long text and a progressive JPEG start the fuzzer near the costly files,
+// and a GIF's screen followed by nothing but zeros, as a sparse file reads, near the long ones.
 // Usage: write_seed_pictures FOLDER
 #include <QDir>
+#include <QFile>
 #include <QImage>
 #include <QImageWriter>
 
@@ -30,7 +32,12 @@ int main(int argc, char** argv) {
     QImageWriter textPng(folder.filePath("text.png"), "png");
     QImageWriter progressive(folder.filePath("progressive.jpeg"), "jpeg");
     progressive.setProgressiveScanWrite(true);
-    if (!textPng.write(withText) || !progressive.write(picture) || written == 0) {
+    // A 1 x 1 screen without a colour table, then zeros where its blocks should be.
+    QFile zeros(folder.filePath("zeros-after-a-screen.gif"));
+    const QByteArray screen("GIF89a\x01\x00\x01\x00\x00\x00\x00", 13);
+    const bool zerosWritten =
+        zeros.open(QIODevice::WriteOnly) && zeros.write(screen + QByteArray(64 << 10, '\0')) > 0;
+    if (!textPng.write(withText) || !progressive.write(picture) || !zerosWritten || written == 0) {
         std::fprintf(stderr, "%s: could not write the pictures\n", argv[0]);
         return 1;
     }

@@ -3,7 +3,7 @@
 #include "forms/errors.h"
 #include "forms/plain_file.h"
 
-#include <QFile>
+#include <QBuffer>
 #include <QImageReader>
 #include <atomic>
 #include <map>
@@ -19,6 +19,14 @@ namespace {
 constexpr int MaxPictureSide = 4096;
 constexpr qint64 MaxPicturePixels = qint64{4} << 20;
 constexpr int MaxPictureMegabytes = static_cast<int>((MaxPicturePixels * 4) >> 20);
+
+// The longest file such a picture needs: an uncompressed BMP of 4 bytes a pixel takes 16 MiB,
+// more than any other BMP a paint program writes, and a GIF of as many pixels less, even with LZW
+// at its worst (12 bits a pixel): only its first frame is ever shown. The last mebibyte leaves
+// room for headers, a colour table and comments. A longer file is refused unread: a GIF's
+// decoder would scan all of it for the picture's size, gigabytes of a sparse file that takes no
+// room on disk.
+constexpr off_t LongestPictureFile = off_t{MaxPicturePixels} * 4 + (off_t{1} << 20);
 
 bool fitsTheWindows(QSize size) {
     return size.width() <= MaxPictureSide && size.height() <= MaxPictureSide &&
@@ -58,7 +66,7 @@ QByteArray formatOf(QIODevice& file) {
 
 // The size the file claims is checked before decoding, and the decoded picture again: a GIF may
 // decode to a far larger picture than its header says.
-QImage decode(QFile& file) {
+QImage decode(QIODevice& file) {
     const QByteArray format = formatOf(file);
     if (format.isEmpty()) return QImage();
     const DecodingLimit limit;
@@ -106,8 +114,12 @@ std::shared_ptr<const QImage> decodeShared(const std::filesystem::path& path, Pl
     if (known != decoded.end() && known->second.version == version) {
         if (auto image = known->second.image.lock()) return image;
     }
-    const std::unique_ptr<QFile> file = opened.releaseAsQFile();
-    QImage image = file ? decode(*file) : QImage();
+    // Decoded from the bytes read once, up to the length checked at the opening, so that
+    // neither a decoder nor a file still growing takes the reading any further.
+    QBuffer file;
+    file.setData(opened.readAll());
+    file.open(QIODevice::ReadOnly);
+    QImage image = decode(file);
     if (image.isNull()) return nullptr;
     auto shared = std::make_shared<const QImage>(std::move(image));
     decoded.insert_or_assign(path, DecodedFile{version, shared});
@@ -131,9 +143,11 @@ Picture::Picture(std::shared_ptr<const QImage> image)
 
 Picture Picture::load(const std::filesystem::path& file) {
     // Opened once, without waiting for a pipe's writer, and decoded from what was opened.
-    PlainFile opened(file);
-    // A plain file that may not be read is there, but holds no picture to be had.
-    if (!opened && opened.problem() != PlainFile::Problem::Unreadable) {
+    PlainFile opened(file, LongestPictureFile);
+    // Only a name that leads to nothing is not found. Whatever is there and holds no picture to
+    // be had (a folder, a pipe, a device, a file that may not be read or is too long for any
+    // picture the windows take) is an invalid one.
+    if (opened.problem() == PlainFile::Problem::Missing) {
         throw RuntimeError(ErrorCode::FileNotFound, "File not found: " + file.string());
     }
     std::shared_ptr<const QImage> image = opened ? decodeShared(file, opened) : nullptr;

@@ -19,9 +19,10 @@ public:
     // usually replaces it before that, and then it is never drawn at all.
     static Picture drawnBy(std::function<QImage()> draw);
 
-    // Loads a BMP or GIF file, told by its content, not its name. A missing file is FileNotFound;
-    // a file that holds no readable BMP or GIF picture (a PNG or JPEG is none), or a picture too
-    // large for any window of the program, is InvalidPicture.
+    // Loads a BMP or GIF file, told by its content, not its name. Only a missing file is
+    // FileNotFound; whatever holds no readable BMP or GIF picture (a PNG or JPEG, a folder, a
+    // pipe, a device), or a picture or a file too large for any window of the program, is
+    // InvalidPicture.
     static Picture load(const std::filesystem::path& file);
 
     bool isNone() const { return !data_; }

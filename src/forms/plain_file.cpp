@@ -1,13 +1,12 @@
 #include "forms/plain_file.h"
 
-#include <QFile>
-
+#include <cerrno>
 #include <fcntl.h>
 #include <unistd.h>
 
 namespace forms {
 
-PlainFile::PlainFile(const std::filesystem::path& path)
+PlainFile::PlainFile(const std::filesystem::path& path, off_t longest)
     : fd_(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY)) {
     // Where opening failed, the path is only looked at, never opened, to tell why.
     const bool seen = fd_ >= 0 ? fstat(fd_, &status_) == 0 : stat(path.c_str(), &status_) == 0;
@@ -15,8 +14,10 @@ PlainFile::PlainFile(const std::filesystem::path& path)
         problem_ = fd_ >= 0 ? Problem::Unreadable : Problem::Missing;
     else if (!S_ISREG(status_.st_mode))
         problem_ = Problem::NotPlain;
+    else if (fd_ < 0)
+        problem_ = Problem::Unreadable;
     else
-        problem_ = fd_ >= 0 ? Problem::None : Problem::Unreadable;
+        problem_ = status_.st_size > longest ? Problem::TooLong : Problem::None;
     if (problem_ != Problem::None && fd_ >= 0) close(release());
 }
 
@@ -30,13 +31,22 @@ int PlainFile::release() {
     return fd;
 }
 
-std::unique_ptr<QFile> PlainFile::releaseAsQFile() {
-    if (fd_ < 0) return nullptr;
+QByteArray PlainFile::readAll() const {
+    if (fd_ < 0) return {};
     // Reading a plain file never waits, whether or not the descriptor is non-blocking.
-    auto file = std::make_unique<QFile>();
-    if (!file->open(fd_, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) return nullptr;
-    release();
-    return file;
+    QByteArray bytes(static_cast<qsizetype>(status_.st_size), Qt::Uninitialized);
+    qsizetype done = 0;
+    while (done < bytes.size()) {
+        const ssize_t got =
+            pread(fd_, bytes.data() + done, static_cast<size_t>(bytes.size() - done),
+                  static_cast<off_t>(done));
+        if (got > 0)
+            done += got;
+        else if (got == 0 || errno != EINTR)
+            break;  // shorter than when opened, or unreadable from here on: what was read is all
+    }
+    bytes.truncate(done);
+    return bytes;
 }
 
 }  // namespace forms

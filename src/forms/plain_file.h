@@ -2,12 +2,11 @@
 // A file from outside (a saved game, a skin's text or picture, a sound) opened for reading on the
 // window thread. It is opened once, without waiting (for a pipe's writer, a terminal's typing),
 // and checked as opened: what is read is what was checked, even if the path is pointed elsewhere
-// meanwhile. Only a plain file stays open.
-#include <filesystem>
-#include <memory>
-#include <sys/stat.h>
+// meanwhile. Only a plain file no longer than its reader takes stays open.
+#include <QByteArray>
 
-class QFile;
+#include <filesystem>
+#include <sys/stat.h>
 
 namespace forms {
 
@@ -15,10 +14,13 @@ class PlainFile {
 public:
     // Missing covers a path through something that is no folder, and one that cannot be looked
     // at; NotPlain is a folder, a pipe, a device or a socket; Unreadable is a plain file that may
-    // not be read.
-    enum class Problem { None, Missing, NotPlain, Unreadable };
+    // not be read; TooLong is a plain file longer than its reader takes.
+    enum class Problem { None, Missing, NotPlain, Unreadable, TooLong };
 
-    explicit PlainFile(const std::filesystem::path& path);
+    // `longest` is the most bytes the file's reader takes, chosen from what the file is for. The
+    // length is the opened file's own, so a longer file is refused before a byte of it is read,
+    // however little room it takes on disk (a sparse file of gigabytes takes a few kilobytes).
+    PlainFile(const std::filesystem::path& path, off_t longest);
     ~PlainFile();
     PlainFile(const PlainFile&) = delete;
     PlainFile& operator=(const PlainFile&) = delete;
@@ -31,8 +33,9 @@ public:
 
     // Gives up the descriptor to whoever closes it from now on.
     int release();
-    // The open file as a QFile that closes it; null when it is not open.
-    std::unique_ptr<QFile> releaseAsQFile();
+    // The file's bytes, from its start up to the length it had when opened, however it has grown
+    // since. Empty when it is not open.
+    QByteArray readAll() const;
 
 private:
     int fd_ = -1;

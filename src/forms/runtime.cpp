@@ -405,7 +405,9 @@ void Runtime::playSound(const std::string& path) {
     platform_.playSound(path, resolve(path));
 }
 
-void Runtime::openFile(const std::string& path, FileMode mode) { file().open(resolve(path), mode); }
+void Runtime::openFile(const std::string& path, FileMode mode, long long longestInput) {
+    file().open(resolve(path), mode, longestInput);
+}
 
 void Runtime::unregisterForm(Form& form) { std::erase(forms_, &form); }
 

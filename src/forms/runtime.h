@@ -114,7 +114,9 @@ public:
     bool anotherInstanceRunning();
     void shell(const std::string& commandLine, int windowStyle);
     void playSound(const std::string& path);
-    void openFile(const std::string& path, FileMode mode);
+    // Input longer than `longestInput` bytes is refused unread (see TextFile::open).
+    void openFile(const std::string& path, FileMode mode,
+                  long long longestInput = TextFile::longestInputFile);
 
     // ---- Forms -------------------------------------------------------------------------
     void registerForm(Form& form) { forms_.push_back(&form); }

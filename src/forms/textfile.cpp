@@ -1,6 +1,6 @@
 #include "forms/textfile.h"
 
-#include <QFile>
+#include <QBuffer>
 
 #include "forms/codepage.h"
 #include "forms/errors.h"
@@ -28,12 +28,6 @@ RuntimeError fileError(ErrorCode code) {
 bool isFolder(const fs::path& path) {
     std::error_code error;
     return fs::is_directory(path, error);
-}
-
-bool isSpecialFile(const fs::path& path) {
-    std::error_code error;
-    const fs::file_status status = fs::status(path, error);
-    return fs::exists(status) && !fs::is_regular_file(status) && !fs::is_directory(status);
 }
 
 fs::path folderOf(const fs::path& path) {
@@ -65,8 +59,12 @@ private:
     std::string readQuoted() {
         std::string field;
         for (int c = next(); c != endOfFile && c != '"'; c = next()) append(field, c);
+        // What follows the closing quote is dropped, but held to a field's length all the same.
+        std::size_t dropped = 0;
         int c = next();
-        while (!endsField(c)) c = next();
+        for (; !endsField(c); c = next()) {
+            if (++dropped > TextFile::maxFieldBytes) throw fileError(ErrorCode::OutOfStringSpace);
+        }
         if (c == '\r') skipLineFeed();
         return field;
     }
@@ -95,36 +93,45 @@ private:
 TextFile::TextFile() = default;
 TextFile::~TextFile() = default;
 
-void TextFile::open(const fs::path& path, FileMode mode) {
+void TextFile::open(const fs::path& path, FileMode mode, long long longestInput) {
     if (isOpen()) throw fileError(ErrorCode::FileAlreadyOpen);
     if (path.empty()) throw fileError(ErrorCode::BadFileNameOrNumber);
     if (mode == FileMode::Input)
-        openInput(path);
+        openInput(path, longestInput);
     else
         openOutput(path);
 }
 
-void TextFile::openInput(const fs::path& path) {
+void TextFile::openInput(const fs::path& path, long long longestInput) {
     // Opened without waiting and checked as opened: a pipe would wait for a writer, a terminal for
     // typing, and the program would hang.
-    PlainFile file(path);
-    if (file.problem() == PlainFile::Problem::Missing) {
-        const bool inFolder = isFolder(folderOf(path));
-        throw fileError(inFolder ? ErrorCode::FileNotFound : ErrorCode::PathNotFound);
+    const PlainFile file(path, static_cast<off_t>(longestInput));
+    switch (file.problem()) {
+        case PlainFile::Problem::None: break;
+        case PlainFile::Problem::Missing: {
+            const bool inFolder = isFolder(folderOf(path));
+            throw fileError(inFolder ? ErrorCode::FileNotFound : ErrorCode::PathNotFound);
+        }
+        // Refused before it is read, however sparse: read to its end, it would hold the window.
+        case PlainFile::Problem::TooLong: throw fileError(ErrorCode::OutOfStringSpace);
+        // A folder, a pipe, a device, or a plain file that may not be read.
+        case PlainFile::Problem::NotPlain:
+        case PlainFile::Problem::Unreadable: throw fileError(ErrorCode::PermissionDenied);
     }
-    // Anything else that is no readable plain file: a folder, a pipe, a device.
-    input_ = file.releaseAsQFile();
-    if (!input_) throw fileError(ErrorCode::PermissionDenied);
+    auto input = std::make_unique<QBuffer>();
+    input->setData(file.readAll());
+    input->open(QIODevice::ReadOnly);
+    input_ = std::move(input);
 }
 
 void TextFile::openOutput(const fs::path& path) {
-    if (!isFolder(folderOf(path))) throw fileError(ErrorCode::PathNotFound);
-    if (isFolder(path)) throw fileError(ErrorCode::PermissionDenied);
-    // A device or pipe cannot be replaced by a renamed file: a plain file would take its place
-    // wherever the folder is writable (/dev/full for root, a pipe in a home folder).
-    if (isSpecialFile(path)) throw fileError(ErrorCode::PermissionDenied);
+    // The replacement looks the path up once and refuses a folder, a device or a pipe at its end:
+    // looked at here first, the path could be changed between the look and the save.
     auto file = std::make_unique<FileReplacement>();
-    if (!file->open(path)) throw fileError(ErrorCode::PermissionDenied);
+    if (!file->open(path)) {
+        throw fileError(file->foundNoFolder() ? ErrorCode::PathNotFound
+                                              : ErrorCode::PermissionDenied);
+    }
     output_ = std::move(file);
 }
 
@@ -137,7 +144,7 @@ void TextFile::close() {
     if (!file->commit()) throw fileError(ErrorCode::DeviceIoError);
 }
 
-QFile& TextFile::input() {
+QBuffer& TextFile::input() {
     if (!input_) throw fileError(ErrorCode::BadFileMode);
     return *input_;
 }
@@ -150,7 +157,7 @@ FileReplacement& TextFile::output() {
 void TextFile::printLine(std::string_view utf8) { output().append(toWindows1252(utf8) + "\r\n"); }
 
 std::string TextFile::readField() {
-    QFile& file = input();
+    QBuffer& file = input();
     if (file.atEnd()) throw fileError(ErrorCode::InputPastEndOfFile);
     return fromWindows1252(FieldReader(file).read());
 }

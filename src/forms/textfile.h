@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-class QFile;
+class QBuffer;
 
 namespace forms {
 
@@ -20,6 +20,10 @@ public:
     // A field longer than this is an OutOfStringSpace error, so hostile files cannot exhaust
     // memory.
     static constexpr std::size_t maxFieldBytes = std::size_t{1} << 20;
+    // Input is read whole as it is opened, so that what is read is the file as it was checked,
+    // and a longer file is refused at once. No text file of the program's comes near this; each
+    // reader names a tighter bound of its own.
+    static constexpr long long longestInputFile = 16LL << 20;
 
     TextFile();
     // Output that close() never committed is discarded; the file it would have replaced stays.
@@ -27,9 +31,11 @@ public:
     TextFile(const TextFile&) = delete;
     TextFile& operator=(const TextFile&) = delete;
 
-    // Errors: FileAlreadyOpen, FileNotFound (input), PathNotFound, PermissionDenied.
+    // Errors: FileAlreadyOpen, FileNotFound (input), PathNotFound, PermissionDenied; input
+    // longer than `longestInput` bytes is OutOfStringSpace.
     // Output replaces the file when close() commits it; until then the file stays as it was.
-    void open(const std::filesystem::path& path, FileMode mode);
+    void open(const std::filesystem::path& path, FileMode mode,
+              long long longestInput = longestInputFile);
     bool isOpen() const;
     // Harmless when nothing is open. A failed commit of output is a DeviceIoError; the file is
     // closed all the same and the one it would have replaced stays whole.
@@ -43,7 +49,7 @@ public:
     // when nothing is left. Leading blanks are skipped; a field runs to the next comma or line
     // end (CR LF, CR or LF), which it consumes, and keeps its trailing blanks. A field that starts
     // with a double quote runs to the next double quote, across line ends, and the rest up to
-    // the next comma or line end is dropped.
+    // the next comma or line end is dropped; more than maxFieldBytes of it is OutOfStringSpace.
     std::string readField();
     // The rest of the input file, byte for byte.
     std::string readAllBytes();
@@ -54,12 +60,12 @@ public:
     long long length() const;
 
 private:
-    QFile& input();
+    QBuffer& input();
     FileReplacement& output();
-    void openInput(const std::filesystem::path& path);
+    void openInput(const std::filesystem::path& path, long long longestInput);
     void openOutput(const std::filesystem::path& path);
 
-    std::unique_ptr<QFile> input_;
+    std::unique_ptr<QBuffer> input_;
     std::unique_ptr<FileReplacement> output_;
 };
 

@@ -154,7 +154,7 @@ SavedRecords readSavedRecords(forms::Runtime& runtime, const std::string& path) 
     forms::TextFile& file = runtime.file();
     file.close();
     // The dialog gives a path of this system, used as it is.
-    file.open(std::filesystem::path(path), forms::FileMode::Input);
+    file.open(std::filesystem::path(path), forms::FileMode::Input, LongestSavedGame);
     SavedRecords records;
     for (std::string& record : records) record = file.readField();
     file.close();

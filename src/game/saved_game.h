@@ -25,6 +25,11 @@ inline constexpr int ScoreARecord = 2, ScoreBRecord = 3;
 inline constexpr int FirstSquareRecord = 4;  // n1..n9 follow in board order
 inline constexpr int TurnRecord = 13, OpponentRecord = 14, LevelRecord = 15;
 
+// The longest file read as a saved game. The program writes under two hundred bytes (names of ten
+// characters, scores of five digits, one-digit records); even one edited by hand with long names
+// stays far below this. A longer file is no saved game and is refused unread.
+inline constexpr long long LongestSavedGame = 64 << 10;
+
 // ---- Writing -----------------------------------------------------------------------------
 
 // The sixteen lines that stand for the game the window holds now, ready to print.
@@ -36,7 +41,8 @@ std::string savedNameLine(std::string name);
 // ---- Reading -----------------------------------------------------------------------------
 
 // Reads the first sixteen fields of the file on file number 1 and closes it. A file that cannot
-// be opened or holds fewer than sixteen fields is a run-time error (the file may be left open).
+// be opened, is longer than LongestSavedGame or holds fewer than sixteen fields is a run-time
+// error (the file may be left open).
 SavedRecords readSavedRecords(forms::Runtime& runtime, const std::string& path);
 
 // ---- Restoring: the steps both Load Game commands share ------------------------------------

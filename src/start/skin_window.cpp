@@ -22,14 +22,9 @@ constexpr const char* CaptionSuffix = ") - Tesselby";
 constexpr int BoxMargin = 45, BoxTop = 500;
 constexpr int HeightOutsideBox = 900;
 
-// The whole open file as text. A description too large to be one is refused like a string that
-// does not fit, rather than read into memory.
-std::string wholeFileAsText(forms::TextFile& file) {
-    if (file.length() > static_cast<long long>(forms::TextFile::maxFieldBytes)) {
-        throw forms::RuntimeError(forms::ErrorCode::OutOfStringSpace, "Out of string space");
-    }
-    return forms::fromWindows1252(file.readAllBytes());
-}
+// The box shows the whole file as one text: a longer description is refused like a string that
+// does not fit, before it is read, and the window keeps its credit line.
+constexpr long long LongestDescription = forms::TextFile::maxFieldBytes;
 
 }  // namespace
 
@@ -64,12 +59,15 @@ void Skin::form_load() {
 
     forms::TextFile& file = app.runtime.file();
     resumeNext([&] { file.close(); });
-    resumeNext([&] { app.runtime.openFile(DescriptionFile, forms::FileMode::Input); });
-    resumeNext([&] { About.setText(wholeFileAsText(file)); });
+    auto openDescription = [&] {
+        app.runtime.openFile(DescriptionFile, forms::FileMode::Input, LongestDescription);
+    };
+    resumeNext(openDescription);
+    resumeNext([&] { About.setText(forms::fromWindows1252(file.readAllBytes())); });
     resumeNext([&] { file.close(); });
 
     // The name is the file's first field: its first line up to a comma, or a quoted text.
-    resumeNext([&] { app.runtime.openFile(DescriptionFile, forms::FileMode::Input); });
+    resumeNext(openDescription);
     resumeNext([&] { SkinName = file.readField(); });
     // The caption is "About " again at every load, so the name never appears twice.
     resumeNext([&] { setCaption(caption() + " (" + SkinName.get() + CaptionSuffix); });

@@ -15,6 +15,10 @@ using forms::resumeNext;
 // The largest font size a control takes, in points.
 constexpr float LargestFontSize = 2160;
 
+// The longest VisColor.txt read: its 41 fields are colour numbers, font names and sizes, some
+// three hundred bytes in the default skin. A longer file is no text style and is read as none.
+constexpr long long LongestTextStyle = 64 << 10;
+
 forms::RuntimeError invalidPropertyValue() {
     return forms::RuntimeError(forms::ErrorCode::InvalidPropertyValue, "Invalid property value");
 }
@@ -70,11 +74,13 @@ void Start::applySkin() {
         resumeNext([&] { panel->setPicture(skinPicture("Back1.bmp")); });
     }
 
-    // A file that is missing or short leaves the fields it could not read as they were, so a
-    // later load applies the last reading that succeeded.
+    // A file that is missing, short or too long leaves the fields it could not read as they were,
+    // so a later load applies the last reading that succeeded.
     forms::TextFile& file = app.runtime.file();
     resumeNext([&] { file.close(); });
-    resumeNext([&] { app.runtime.openFile(folder + "VisColor.txt", forms::FileMode::Input); });
+    resumeNext([&] {
+        app.runtime.openFile(folder + "VisColor.txt", forms::FileMode::Input, LongestTextStyle);
+    });
     for (std::string& field : VisColor) {
         resumeNext([&] { field = file.readField(); });
     }

@@ -1,6 +1,7 @@
 // Picture files: only BMP and GIF are pictures, whatever the name, what is too large for the
-// windows is refused, whatever the file claims, what is no file is not found (and not waited for),
-// and decoded pixels are kept only while a picture of the same file is in use.
+// windows is refused, whatever the file claims or however sparse it is, only what is missing is
+// not found (and nothing is waited for), and decoded pixels are kept only while a picture of the
+// same file is in use.
 #include "forms/picture.h"
 
 #include <gtest/gtest.h>
@@ -17,6 +18,7 @@
 namespace fs = std::filesystem;
 using forms::ErrorCode;
 using forms::Picture;
+using skin_files::appendLittleEndian;
 using skin_files::gifWithoutPixels;
 using skin_files::runLengthBmp;
 
@@ -30,6 +32,22 @@ std::string encoded(const QImage& image, const char* format) {
     QImageWriter writer(&buffer, format);
     if (!writer.write(image)) return {};
     return bytes.toStdString();
+}
+
+// The headers of an uncompressed BMP of 4 bytes a pixel, the longest a BMP of its size is: its
+// `width` x `height` x 4 bytes of pixels follow.
+std::string uncompressedBmpHeaders(std::uint32_t width, std::uint32_t height) {
+    const std::uint32_t headers = 14 + 40, pixelBytes = width * height * 4;
+    std::string bytes = "BM";
+    for (std::uint32_t field : {headers + pixelBytes, 0u, headers})
+        appendLittleEndian(bytes, field, 4);
+    for (std::uint32_t field : {40u, width, height}) appendLittleEndian(bytes, field, 4);
+    appendLittleEndian(bytes, 1, 2);   // one plane
+    appendLittleEndian(bytes, 32, 2);  // 32 bits a pixel
+    // Uncompressed, 72 dpi, no colour table.
+    for (std::uint32_t field : {0u, pixelBytes, 2835u, 2835u, 0u, 0u})
+        appendLittleEndian(bytes, field, 4);
+    return bytes;
 }
 
 class PictureFiles : public testing::Test {
@@ -111,6 +129,25 @@ TEST_F(PictureFiles, APictureTooLargeForTheWindowsIsInvalidHoweverSmallItsFile) 
               QSize(8, 6));
 }
 
+// A file longer than the largest picture the windows take is refused unread, however little room
+// it takes on disk: a GIF's decoder scanned gigabytes of a sparse file for the picture's size, and
+// a valid picture followed by them loaded.
+TEST_F(PictureFiles, AFileLongerThanAnyPictureTheWindowsTakeIsInvalidHoweverSparse) {
+    const fs::path bmp = file("Back.bmp", uncompressedBmpHeaders(2048, 2048));
+    const off_t largest = static_cast<off_t>(fs::file_size(bmp)) + off_t{2048} * 2048 * 4;
+    fs::resize_file(bmp, static_cast<std::uintmax_t>(largest));  // black pixels, a hole on disk
+    EXPECT_EQ(Picture::load(bmp).image().size(), QSize(2048, 2048)) << "the longest picture";
+
+    const fs::path gif = file("Bar1.gif", gifWithoutPixels(8, 6, 8, 6) + ";");
+    for (const std::uintmax_t length : {std::uintmax_t{2} * largest, std::uintmax_t{4} << 30}) {
+        for (const fs::path& picture : {bmp, gif}) {
+            fs::resize_file(picture, length);
+            EXPECT_EQ(errorCodeOf([&] { Picture::load(picture); }), ErrorCode::InvalidPicture)
+                << picture << " of " << length << " bytes";
+        }
+    }
+}
+
 TEST_F(PictureFiles, LoadsOfAFileSharePixelsOnlyWhileAPictureOfItIsInUse) {
     const fs::path bar = file("Bar1.gif", gifWithoutPixels(137, 11, 137, 11));
     Picture first = Picture::load(bar);
@@ -127,11 +164,13 @@ TEST_F(PictureFiles, LoadsOfAFileSharePixelsOnlyWhileAPictureOfItIsInUse) {
     EXPECT_EQ(Picture::load(bar).image().size(), QSize(11, 137)) << "a changed file is read again";
 }
 
-TEST_F(PictureFiles, APipeOrAFolderInPlaceOfAPictureIsNotFound) {
+TEST_F(PictureFiles, APipeAFolderOrADeviceInPlaceOfAPictureIsInvalidAndOnlyNothingIsNotFound) {
     const fs::path pipe = folder / "Bar1.gif";
     ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);  // no writer: loading must not wait for one
-    EXPECT_EQ(errorCodeOf([&] { Picture::load(pipe); }), ErrorCode::FileNotFound);
-    EXPECT_EQ(errorCodeOf([&] { Picture::load(folder); }), ErrorCode::FileNotFound);
+    for (const fs::path& notAFile : {pipe, folder, fs::path("/dev/zero")}) {
+        EXPECT_EQ(errorCodeOf([&] { Picture::load(notAFile); }), ErrorCode::InvalidPicture)
+            << notAFile;
+    }
     EXPECT_EQ(errorCodeOf([&] { Picture::load(folder / "missing.gif"); }), ErrorCode::FileNotFound);
 }
 

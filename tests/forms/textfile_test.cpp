@@ -72,6 +72,16 @@ TEST_F(TextFiles, AFieldOverOneMebibyteIsOutOfStringSpace) {
     EXPECT_EQ(errorCodeOf([&] { file.readField(); }), ErrorCode::OutOfStringSpace);
 }
 
+// What follows a closing quote is dropped, but read all the same: unbounded, it held the window
+// to the end of a sparse file of gigabytes.
+TEST_F(TextFiles, TextDroppedAfterAClosingQuoteIsHeldToAFieldsLength) {
+    const std::string longest(TextFile::maxFieldBytes, 'x');
+    EXPECT_EQ(allFields(write("\"a\"" + longest + ",b\r\n")), (std::vector<std::string>{"a", "b"}));
+    TextFile file;
+    file.open(write("\"a\"" + longest + "x,b\r\n"), FileMode::Input);
+    EXPECT_EQ(errorCodeOf([&] { file.readField(); }), ErrorCode::OutOfStringSpace);
+}
+
 TEST_F(TextFiles, PrintedLinesAreWindows1252WithCrLfAndReadBack) {
     const std::vector<std::string> lines = {"Zoë", "5 €", "O’Neil", "", "trail "};
     TextFile file;

@@ -22,9 +22,12 @@ protected:
     }
     std::string load(const SavedGameFile& file) { return load(file.text()); }
     void expectRefused(const std::string& bytes) {
-        const std::string path = (folder() / "game.TBY").string();
+        expectFileRefused(writeFile("game.TBY", bytes));
+    }
+    void expectFileRefused(const std::string& path) {
         platform.answerMessageBox(1, "The file (" + path + ") Was not a valid Tesselby save file");
-        load(bytes);
+        platform.answerFileDialog(path);
+        user.choose(g.LoadGame);
         ASSERT_EQ(platform.messageBoxes.size(), 1u);
         EXPECT_EQ(platform.messageBoxes[0].style, 48);
         EXPECT_EQ(platform.messageBoxes[0].title, "Error");
@@ -221,6 +224,12 @@ TEST_F(LoadGame, ANameWithAnUnquotedCommaShiftsTheRecordsAndIsRefused) {
 TEST_F(LoadGame, BadLevelRecordIsRefusedAfterEverythingElseWasRestored) {
     expectRefused(SavedGameFile{.name1 = "Cat", .level = "hard"}.text());
     EXPECT_EQ(app->Scores.Name1.caption(), "Cat") << "the scores window keeps what it was given";
+}
+
+TEST_F(LoadGame, AFileLongerThanAnySavedGameIsRefusedUnread) {
+    const std::string path = (folder() / "game.TBY").string();
+    writeGameWithAHole(path, SavedGameFile{.name1 = "Cat"});
+    expectFileRefused(path);
 }
 
 TEST_F(LoadGame, MissingFileIsRefused) {

@@ -1,5 +1,8 @@
 #pragma once
 // Saved-game files written out in tests: a readable description, turned into the exact bytes.
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -32,3 +35,20 @@ struct SavedGameFile {
     }
     std::string text() const { return savedLines(records()); }
 };
+
+// Writes `head`, then nothing up to `length` bytes, then `tail`. The nothing is a hole in the file
+// that takes no room on disk, however long it is.
+inline void writeWithHole(const std::filesystem::path& path, const std::string& head,
+                          std::uintmax_t length, const std::string& tail) {
+    std::ofstream(path, std::ios::binary) << head;
+    std::filesystem::resize_file(path, length);
+    std::ofstream(path, std::ios::binary | std::ios::app) << tail;
+}
+
+// A saved game of `file` with four gibibytes of nothing after its first name, quoted: read
+// through, they held the window for a minute before the game loaded.
+inline void writeGameWithAHole(const std::filesystem::path& path, const SavedGameFile& file) {
+    const std::string text = file.text();
+    writeWithHole(path, '"' + file.name1 + '"', std::uintmax_t{4} << 30,
+                  text.substr(file.name1.size()));
+}

@@ -28,9 +28,12 @@ protected:
     std::string load(const SavedGameFile& file) { return load(file.text()); }
     // A file refused with the start window's own message; the start window is back on screen.
     void expectRefused(const std::string& bytes) {
-        const std::string path = (folder() / "game.TBY").string();
+        expectFileRefused(writeFile("game.TBY", bytes));
+    }
+    void expectFileRefused(const std::string& path) {
         platform.answerMessageBox(1, "The file (" + path + ") Was not a valid Gammerlin save file");
-        load(bytes);
+        platform.answerFileDialog(path);
+        user.choose(s.LoadGame);
         ASSERT_EQ(platform.messageBoxes.size(), 1u);
         EXPECT_EQ(platform.messageBoxes[0].style, 48);
         EXPECT_EQ(platform.messageBoxes[0].title, "Error");
@@ -175,6 +178,13 @@ TEST_F(LoadFromStart, FifteenFieldsFailWhileReadingAndKeepTheUsersEntries) {
     expectRefused(savedLines(records));
     EXPECT_EQ(s.Pl1.text(), "Ann");
     EXPECT_TRUE(s.Option2.value());
+}
+
+TEST_F(LoadFromStart, AFileLongerThanAnySavedGameFailsUnreadAndKeepsTheUsersEntries) {
+    const std::string path = (folder() / "game.TBY").string();
+    writeGameWithAHole(path, SavedGameFile{.name1 = "Cat"});
+    expectFileRefused(path);
+    EXPECT_EQ(s.Pl1.text(), "Ann");
 }
 
 TEST_F(LoadFromStart, MissingFileFailsWhileReading) {

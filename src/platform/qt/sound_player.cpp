@@ -85,12 +85,16 @@ struct CloseFile {
 };
 using SoundFile = std::unique_ptr<FILE, CloseFile>;
 
+// The program's sounds are cues of a second or less (under 30 kB each), and each is cut short by
+// the next. 16 MiB is a minute and a half of CD-quality stereo, far more than any cue a person
+// makes, and the mixer holds a sound whole in memory.
+constexpr off_t LongestSoundFile = off_t{16} << 20;
+
 // Sounds are read on the window thread: a pipe or a device would block it, a huge file stall it.
-// Null when the file is missing, unreadable, not a plain file or too large.
+// Null when the file is missing, unreadable, not a plain file or too long.
 SoundFile openSoundFile(const std::filesystem::path& file) {
-    constexpr off_t LargestSound = 16 << 20;
-    forms::PlainFile opened(file);
-    if (!opened || opened.status().st_size > LargestSound) return nullptr;
+    forms::PlainFile opened(file, LongestSoundFile);
+    if (!opened) return nullptr;
     SoundFile stream(fdopen(opened.descriptor(), "rb"));
     if (stream) opened.release();  // the stream closes it now
     return stream;
