@@ -16,11 +16,10 @@ constexpr const char* DescriptionFile = ".\\skin\\Pededit.txt";
 constexpr const char* CreditLine = "No description came with this skin. Tesselby V.1.0";
 constexpr const char* CaptionSuffix = ") - Tesselby";
 
-// Box and window edges kept by the resize, in twips. The box keeps the same margin inside the
-// client area on its left and on its right: three whole pixels, so that rounding to pixels
-// cannot make the two differ.
+// Box edges kept by the resize, in twips. The box keeps the same margin inside the client area
+// on its left, on its right and below it: three whole pixels, so that rounding to pixels cannot
+// make them differ.
 constexpr int BoxMargin = 45, BoxTop = 500;
-constexpr int HeightOutsideBox = 900;
 
 // The box shows the whole file as one text: a longer description is refused like a string that
 // does not fit, before it is read, and the window keeps its credit line.
@@ -77,7 +76,8 @@ void Skin::form_load() {
 void Skin::Form_Resize() {
     // Too small a window leaves no room for the box: it then keeps its place and size.
     forms::resumeNext([&] {
-        About.move(BoxMargin, BoxTop, clientWidth() - 2 * BoxMargin, height() - HeightOutsideBox);
+        About.move(BoxMargin, BoxTop, clientWidth() - 2 * BoxMargin,
+                   clientHeight() - BoxTop - BoxMargin);
     });
 }
 

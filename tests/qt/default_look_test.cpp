@@ -329,15 +329,17 @@ TEST_P(DefaultLook, TheFocusRingOfTheScoresButtonLeavesItsPictureInSight) {
     EXPECT_GE(ringChanged, focused.width());
 }
 
-TEST_P(DefaultLook, TheSkinDescriptionKeepsTheSameMarginOnTheRightAsOnTheLeft) {
+TEST_P(DefaultLook, TheSkinDescriptionKeepsTheSameMarginOnTheRightAndBelowAsOnTheLeft) {
     app.start();
     app.Skin.show();
     QWidget* box = widgetOf(app.Skin.About);
     ASSERT_NE(box, nullptr);
     const int left = box->x();
     const int right = box->parentWidget()->width() - (box->x() + box->width());
+    const int below = box->parentWidget()->height() - (box->y() + box->height());
     EXPECT_GE(left, 2);
     EXPECT_EQ(right, left);
+    EXPECT_EQ(below, left);
 }
 
 TEST_P(DefaultLook, EachBuiltInPlateHoldsItsLabelWithRoomToSpareAndTouchesNoOther) {

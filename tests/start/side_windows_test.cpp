@@ -74,21 +74,26 @@ TEST_F(SideWindows, TheBoxFollowsTheWindowsSizeAndStaysPutWhenTheWindowIsTooSmal
         const forms::Design& d = skin.About.peek();
         return std::vector<int>{d.left, d.top, d.width, d.height};
     };
-    // The same margin on the right as on the left: the client area less the box and its left.
-    auto rightMargin = [&] { return skin.clientWidth() - box()[0] - box()[2]; };
+    // The same margin on the right and below as on the left: the client area less the box.
+    auto margins = [&] {
+        return std::vector<int>{skin.clientWidth() - box()[0] - box()[2],
+                                skin.clientHeight() - box()[1] - box()[3]};
+    };
+    const std::vector<int> sameAsOnTheLeft{45, 45};
     skin.show();
-    EXPECT_EQ(box(), (std::vector<int>{45, 500, skin.clientWidth() - 90, skin.height() - 900}));
-    EXPECT_EQ(rightMargin(), 45);
-    skin.resizedByUser(7000, 6000);  // the user drags the frame, 150 twips of it at the sides
-    EXPECT_EQ(box(), (std::vector<int>{45, 500, 6760, 5100}));
-    EXPECT_EQ(rightMargin(), 45);
+    EXPECT_EQ(box(), (std::vector<int>{45, 500, 4545, 2965}));
+    EXPECT_EQ(margins(), sameAsOnTheLeft);
+    // The user drags the frame: 150 twips of it at the sides, 405 above and below the client.
+    skin.resizedByUser(7000, 6000);
+    EXPECT_EQ(box(), (std::vector<int>{45, 500, 6760, 5050}));
+    EXPECT_EQ(margins(), sameAsOnTheLeft);
     skin.setWidth(150);
     skin.setHeight(800);
     skin.setWidth(4000);
-    EXPECT_EQ(box(), (std::vector<int>{45, 500, 6760, 5100}));
+    EXPECT_EQ(box(), (std::vector<int>{45, 500, 6760, 5050}));
     skin.setHeight(1000);
-    EXPECT_EQ(box(), (std::vector<int>{45, 500, 3760, 100}));
-    EXPECT_EQ(rightMargin(), 45);
+    EXPECT_EQ(box(), (std::vector<int>{45, 500, 3760, 50}));
+    EXPECT_EQ(margins(), sameAsOnTheLeft);
 }
 
 // ---- About, help and EMail from the start window ---------------------------------------------
