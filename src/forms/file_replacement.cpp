@@ -1,5 +1,7 @@
 #include "forms/file_replacement.h"
 
+#include "forms/path_lookup.h"
+
 #include <QRandomGenerator>
 
 #include <dirent.h>
@@ -10,13 +12,8 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <climits>
 #include <cstdlib>
-#include <deque>
 #include <fstream>
-#include <optional>
-#include <utility>
-#include <vector>
 
 namespace forms {
 namespace fs = std::filesystem;
@@ -28,30 +25,6 @@ constexpr std::string_view RandomCharacters =
 constexpr std::size_t RandomLength = 6;
 constexpr int MostTemporaryNamesTried = 100;
 constexpr int MostLooksForAFile = 10;
-constexpr int MostLinksFollowed = 40;  // as many as the kernel follows
-
-class Descriptor {
-public:
-    Descriptor() = default;
-    explicit Descriptor(int fd) : fd_(fd) {}
-    Descriptor(Descriptor&& other) noexcept : fd_(other.release()) {}
-    Descriptor& operator=(Descriptor&& other) noexcept {
-        if (this != &other) reset(other.release());
-        return *this;
-    }
-    ~Descriptor() { reset(-1); }
-
-    int get() const { return fd_; }
-    explicit operator bool() const { return fd_ >= 0; }
-    int release() { return std::exchange(fd_, -1); }
-    void reset(int fd) {
-        if (fd_ >= 0) ::close(fd_);
-        fd_ = fd;
-    }
-
-private:
-    int fd_ = -1;
-};
 
 std::string temporaryPrefix(const std::string& name) {
     // Appended, not "." + name: GCC 12 at -O3 warns falsely of overlapping copies in the latter.
@@ -173,148 +146,6 @@ void removeIfLeftover(int folder, const char* name) {
         ::unlinkat(folder, name, 0);
     }
 }
-
-// Whether a save follows the link `link` in `folder`, by the rule the kernel keeps where links
-// are protected: in a folder that everyone may write and that keeps their files apart (sticky,
-// as /tmp), another user could have put the link there to point at any file or folder of this
-// user's, so it is followed only when it is this user's or belongs to the folder's owner.
-bool mayFollow(int folder, const struct stat& link) {
-    if (link.st_uid == ::geteuid()) return true;
-    struct stat status {};
-    if (::fstat(folder, &status) != 0) return false;
-    constexpr mode_t Shared = S_ISVTX | S_IWOTH;
-    return (status.st_mode & Shared) != Shared || status.st_uid == link.st_uid;
-}
-
-// The names of a path in order, without the empty ones and the "." that change nothing; a path
-// that ends in a slash or "." ends in ".", so that its last name is the folder it names.
-std::vector<std::string> namesOf(std::string_view path) {
-    std::vector<std::string> names;
-    for (std::size_t start = 0; start <= path.size();) {
-        const std::size_t end = std::min(path.find('/', start), path.size());
-        const std::string_view name = path.substr(start, end - start);
-        if (!name.empty() && name != ".") names.emplace_back(name);
-        start = end + 1;
-    }
-    if (path.empty() || path.ends_with('/') || path.ends_with("/.") || path == ".") {
-        names.emplace_back(".");
-    }
-    return names;
-}
-
-// A name in a folder as it is, a link not followed: held open, so that what is learnt of it
-// holds for what is done with it.
-struct Entry {
-    Descriptor fd;
-    struct stat status {};
-};
-
-// Nothing, with errno telling why, when there is nothing to be found by that name.
-std::optional<Entry> lookUp(int folder, const std::string& name) {
-    Entry entry{Descriptor(::openat(folder, name.c_str(), O_PATH | O_NOFOLLOW | O_CLOEXEC)), {}};
-    if (!entry.fd || ::fstat(entry.fd.get(), &entry.status) != 0) return std::nullopt;
-    return entry;
-}
-
-Descriptor folderAt(const char* path) {
-    return Descriptor(::open(path, O_PATH | O_DIRECTORY | O_CLOEXEC));
-}
-
-// Where a save writes: the folder it found, held open, and the name in it.
-struct Destination {
-    Descriptor folder;
-    std::string name;
-    std::optional<Entry> file;  // what is there now, never a link; nothing for a new file
-};
-
-// Looks a path up the way the kernel does, a name at a time from a folder held open, except
-// that each link is followed only by the rule of mayFollow: links as folders too, as another
-// user's link in the middle of a path leads the save into a folder of this user's as surely as
-// one at its end leads it to a file.
-class PathLookup {
-public:
-    enum class Stop { Missing, Refused, Failed };
-
-    Stop stop() const { return stop_; }
-
-    // The folder `names` lead to from `folder`. An empty descriptor when there is none.
-    Descriptor enter(Descriptor folder, const std::vector<std::string>& names) {
-        std::deque<std::string> pending(names.begin(), names.end());
-        while (folder && !pending.empty()) {
-            const std::string name = std::move(pending.front());
-            pending.pop_front();
-            std::optional<Entry> entry = lookUp(folder.get(), name);
-            if (!entry) return fail(errno == ENOENT ? Stop::Missing : Stop::Failed);
-            if (S_ISDIR(entry->status.st_mode)) {
-                folder = std::move(entry->fd);
-            } else if (S_ISLNK(entry->status.st_mode)) {
-                const std::optional<std::string> linked = follow(folder.get(), *entry);
-                if (!linked) return {};
-                const std::vector<std::string> linkedNames = namesOf(*linked);
-                pending.insert(pending.begin(), linkedNames.begin(), linkedNames.end());
-                if (linked->starts_with('/')) folder = folderAt("/");
-            } else {
-                return fail(Stop::Failed);
-            }
-        }
-        if (!folder) return fail(Stop::Failed);
-        return folder;
-    }
-
-    // Where a save of `name` in `folder` writes. A link there stands for what it leads to, and
-    // one that leads to no file for itself, to be replaced by the saved file.
-    std::optional<Destination> find(Descriptor folder, std::string name) {
-        Descriptor ownFolder(::fcntl(folder.get(), F_DUPFD_CLOEXEC, 0));
-        if (!ownFolder) return failed(Stop::Failed);
-        const std::string ownName = name;
-        for (;;) {
-            std::optional<Entry> entry = lookUp(folder.get(), name);
-            if (!entry && errno == ENOENT) return Destination{std::move(ownFolder), ownName, {}};
-            if (!entry) return failed(Stop::Failed);
-            if (!S_ISLNK(entry->status.st_mode)) {
-                return Destination{std::move(folder), std::move(name), std::move(entry)};
-            }
-            const std::optional<std::string> linked = follow(folder.get(), *entry);
-            if (!linked) return std::nullopt;
-            std::vector<std::string> linkedNames = namesOf(*linked);
-            name = std::move(linkedNames.back());
-            linkedNames.pop_back();
-            if (linked->starts_with('/')) folder = folderAt("/");
-            folder = enter(std::move(folder), linkedNames);
-            if (!folder && stop_ == Stop::Missing) {
-                return Destination{std::move(ownFolder), ownName, {}};
-            }
-            if (!folder) return std::nullopt;
-        }
-    }
-
-private:
-    // What the link says, when it may be followed.
-    std::optional<std::string> follow(int folder, const Entry& link) {
-        if (--linksLeft_ < 0) return failed(Stop::Failed);
-        if (!mayFollow(folder, link.status)) return failed(Stop::Refused);
-        std::string linked(PATH_MAX, '\0');
-        const ssize_t length = ::readlinkat(link.fd.get(), "", linked.data(), linked.size());
-        if (length <= 0 || static_cast<std::size_t>(length) >= linked.size()) {
-            return failed(Stop::Failed);
-        }
-        linked.resize(static_cast<std::size_t>(length));
-        return linked;
-    }
-
-    Descriptor fail(Stop stop) {
-        stop_ = stop;
-        return {};
-    }
-
-    std::nullopt_t failed(Stop stop) {
-        stop_ = stop;
-        return std::nullopt;
-    }
-
-    int linksLeft_ = MostLinksFollowed;
-    Stop stop_ = Stop::Failed;
-};
 
 void closeFile(int& fd) {
     if (fd >= 0) ::close(fd);

@@ -12,7 +12,7 @@
 // Other local users may change the path while it is saved to. The path is looked up once, a name
 // at a time, and from then on the save acts on the folder and the file it found, held open, never
 // on their names again. Each link on the way is followed only where it cannot be another user's
-// trap (see mayFollow in the source).
+// trap (see forms/path_lookup.h).
 //
 // The temporary files have names of their own (".<name>.tesselby-save-" and six letters or
 // digits), so that what an interrupted save left beside a file can be told apart from the
