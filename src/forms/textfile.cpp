@@ -1,6 +1,8 @@
 #include "forms/textfile.h"
 
-#include <QBuffer>
+#include <QByteArray>
+
+#include <algorithm>
 
 #include "forms/codepage.h"
 #include "forms/errors.h"
@@ -35,60 +37,76 @@ fs::path folderOf(const fs::path& path) {
     return parent.empty() ? fs::path(".") : parent;
 }
 
-// Reads one field by the classic sequential-input rule from a device that is not at its end.
-// It goes byte by byte through the device's own buffer, keeping nothing but the field.
+// Reads one field by the classic sequential-input rule from bytes not all read, from `position`
+// on. The field's end is found first and the field taken in one piece: no more memory than the
+// field itself, however long.
 class FieldReader {
 public:
-    explicit FieldReader(QIODevice& device) : device_(device) {}
+    FieldReader(const QByteArray& bytes, qsizetype& position)
+        : bytes_(bytes), position_(position) {}
 
     std::string read() {
-        int c = next();
-        while (c == ' ' || c == '\t') c = next();
-        if (c == '"') return readQuoted();
-        std::string field;
-        for (; !endsField(c); c = next()) append(field, c);
-        if (c == '\r') skipLineFeed();
+        while (position_ < bytes_.size() && (bytes_[position_] == ' ' || bytes_[position_] == '\t'))
+            ++position_;
+        if (position_ < bytes_.size() && bytes_[position_] == '"') return readQuoted();
+        std::string field = take(endOfField());
+        endLine();
         return field;
     }
 
 private:
-    static constexpr int endOfFile = -1;
-
-    static bool endsField(int c) { return c == endOfFile || c == ',' || c == '\r' || c == '\n'; }
+    static bool endsField(char c) { return c == ',' || c == '\r' || c == '\n'; }
 
     std::string readQuoted() {
-        std::string field;
-        for (int c = next(); c != endOfFile && c != '"'; c = next()) append(field, c);
+        ++position_;
+        const qsizetype quote = bytes_.indexOf('"', position_);
+        std::string field = take(quote < 0 ? bytes_.size() : quote);
+        if (quote >= 0) ++position_;
         // What follows the closing quote is dropped, but held to a field's length all the same.
-        std::size_t dropped = 0;
-        int c = next();
-        for (; !endsField(c); c = next()) {
-            if (++dropped > TextFile::maxFieldBytes) throw fileError(ErrorCode::OutOfStringSpace);
-        }
-        if (c == '\r') skipLineFeed();
+        const qsizetype end = endOfField();
+        if (end - position_ > static_cast<qsizetype>(TextFile::maxFieldBytes)) tooLong();
+        position_ = end;
+        endLine();
         return field;
     }
 
-    int next() {
-        char c = 0;
-        return device_.getChar(&c) ? static_cast<unsigned char>(c) : endOfFile;
+    qsizetype endOfField() const {
+        qsizetype end = position_;
+        while (end < bytes_.size() && !endsField(bytes_[end])) ++end;
+        return end;
     }
 
-    // A CR may be the first half of CR LF.
-    void skipLineFeed() {
-        const int c = next();
-        if (c != '\n' && c != endOfFile) device_.ungetChar(static_cast<char>(c));
+    // The bytes up to `end`, which reading passes.
+    std::string take(qsizetype end) {
+        if (end - position_ > static_cast<qsizetype>(TextFile::maxFieldBytes)) tooLong();
+        std::string field(bytes_.constData() + position_,
+                          static_cast<std::size_t>(end - position_));
+        position_ = end;
+        return field;
     }
 
-    static void append(std::string& field, int c) {
-        if (field.size() == TextFile::maxFieldBytes) throw fileError(ErrorCode::OutOfStringSpace);
-        field += static_cast<char>(c);
+    // Passes the comma or line end that ended the field; a CR may be the first half of CR LF.
+    void endLine() {
+        if (position_ >= bytes_.size()) return;
+        const char ended = bytes_[position_++];
+        if (ended == '\r' && position_ < bytes_.size() && bytes_[position_] == '\n') ++position_;
     }
 
-    QIODevice& device_;
+    [[noreturn]] static void tooLong() { throw fileError(ErrorCode::OutOfStringSpace); }
+
+    const QByteArray& bytes_;
+    qsizetype& position_;
 };
 
 }  // namespace
+
+// The input file's bytes, read whole as it was opened, and how far reading has come.
+struct TextFile::Input {
+    QByteArray bytes;
+    qsizetype position = 0;
+
+    bool atEnd() const { return position >= bytes.size(); }
+};
 
 TextFile::TextFile() = default;
 TextFile::~TextFile() = default;
@@ -118,10 +136,7 @@ void TextFile::openInput(const fs::path& path, long long longestInput) {
         case PlainFile::Problem::NotPlain:
         case PlainFile::Problem::Unreadable: throw fileError(ErrorCode::PermissionDenied);
     }
-    auto input = std::make_unique<QBuffer>();
-    input->setData(file.readAll());
-    input->open(QIODevice::ReadOnly);
-    input_ = std::move(input);
+    input_ = std::make_unique<Input>(Input{file.readAll()});
 }
 
 void TextFile::openOutput(const fs::path& path) {
@@ -144,7 +159,7 @@ void TextFile::close() {
     if (!file->commit()) throw fileError(ErrorCode::DeviceIoError);
 }
 
-QBuffer& TextFile::input() {
+TextFile::Input& TextFile::input() {
     if (!input_) throw fileError(ErrorCode::BadFileMode);
     return *input_;
 }
@@ -157,14 +172,17 @@ FileReplacement& TextFile::output() {
 void TextFile::printLine(std::string_view utf8) { output().append(toWindows1252(utf8) + "\r\n"); }
 
 std::string TextFile::readField() {
-    QBuffer& file = input();
+    Input& file = input();
     if (file.atEnd()) throw fileError(ErrorCode::InputPastEndOfFile);
-    return fromWindows1252(FieldReader(file).read());
+    return fromWindows1252(FieldReader(file.bytes, file.position).read());
 }
 
 std::string TextFile::readAllBytes() {
-    const QByteArray rest = input().readAll();
-    return std::string(rest.constData(), static_cast<std::size_t>(rest.size()));
+    Input& file = input();
+    const qsizetype start = std::min(file.position, file.bytes.size());
+    file.position = file.bytes.size();
+    return std::string(file.bytes.constData() + start,
+                       static_cast<std::size_t>(file.position - start));
 }
 
 bool TextFile::atEnd() const {
@@ -174,7 +192,7 @@ bool TextFile::atEnd() const {
 }
 
 long long TextFile::length() const {
-    if (input_) return input_->size();
+    if (input_) return input_->bytes.size();
     if (output_) return output_->size();
     throw fileError(ErrorCode::BadFileNameOrNumber);
 }

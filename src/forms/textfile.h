@@ -7,8 +7,6 @@
 #include <string>
 #include <string_view>
 
-class QBuffer;
-
 namespace forms {
 
 class FileReplacement;
@@ -60,12 +58,13 @@ public:
     long long length() const;
 
 private:
-    QBuffer& input();
+    struct Input;
+    Input& input();
     FileReplacement& output();
     void openInput(const std::filesystem::path& path, long long longestInput);
     void openOutput(const std::filesystem::path& path);
 
-    std::unique_ptr<QBuffer> input_;
+    std::unique_ptr<Input> input_;
     std::unique_ptr<FileReplacement> output_;
 };
 
