@@ -193,11 +193,7 @@ void FormWindow::makeViewsComingIntoView() {
 std::vector<forms::Control*> FormWindow::tabOrderOfViews() const {
     std::vector<forms::Control*> order;
     for (forms::Control* c : form_.controls()) {
-        auto it = views_.find(c);
-        if (it != views_.end() && c->takesTabFocus() &&
-            (it->second->widget()->focusPolicy() & Qt::TabFocus)) {
-            order.push_back(c);
-        }
+        if (views_.count(c) && c->takesTabFocus()) order.push_back(c);
     }
     std::stable_sort(order.begin(), order.end(), [](const auto* a, const auto* b) {
         return a->peek().tabIndex < b->peek().tabIndex;
